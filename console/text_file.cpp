@@ -1,0 +1,294 @@
+#include "console/text_file.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <charconv>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <system_error>
+
+namespace console {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i])))
+      return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- reading
+
+TextReader TextReader::FromString(std::string text, std::string name) {
+  return TextReader(std::move(text), std::move(name));
+}
+
+TextReader::TextReader(std::string text, std::string name)
+    : text_(std::move(text)), name_(std::move(name)) {}
+
+long TextReader::ReadLong(long min, long max) {
+  while (pos_ < text_.size() && static_cast<unsigned char>(text_[pos_]) <= 32) ++pos_;
+  if (pos_ >= text_.size()) return 0;
+  const int line = LineNumber();
+  std::size_t start = pos_;
+  while (pos_ < text_.size() && static_cast<unsigned char>(text_[pos_]) > 32) ++pos_;
+  std::string_view run(text_.data() + start, pos_ - start);
+  std::string_view digits = run;
+  bool negative = false;
+  if (!digits.empty() && (digits[0] == '+' || digits[0] == '-')) {
+    negative = digits[0] == '-';
+    digits.remove_prefix(1);
+  }
+  long value = 0;
+  bool ok = !digits.empty() && digits.size() <= 18;
+  for (char c : digits) {
+    if (c < '0' || c > '9') {
+      ok = false;
+      break;
+    }
+    value = value * 10 + (c - '0');
+  }
+  if (negative) value = -value;
+  if (!ok || value < min || value > max) {
+    std::string shown(run.substr(0, 40));
+    throw RuntimeError(kErrInvalidNumber, "reading a number from " + name_ + ", line " +
+                                              std::to_string(line) + " (\"" + shown + "\")");
+  }
+  return value;
+}
+
+int TextReader::ReadInt() { return static_cast<int>(ReadLong(-32768, 32767)); }
+
+std::string TextReader::ReadStr(std::size_t capacity) {
+  std::size_t start = pos_;
+  while (pos_ < text_.size() && pos_ - start < capacity && !IsLineEnd(text_[pos_])) ++pos_;
+  return text_.substr(start, pos_ - start);
+}
+
+char TextReader::ReadChar() {
+  if (pos_ >= text_.size()) return 26;
+  return text_[pos_++];
+}
+
+void TextReader::ReadLn() {
+  while (pos_ < text_.size() && !IsLineEnd(text_[pos_])) ++pos_;
+  if (pos_ < text_.size()) {
+    if (text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n') {
+      pos_ += 2;
+    } else {
+      ++pos_;
+    }
+  }
+}
+
+std::string TextReader::ReadLine() {
+  std::size_t start = pos_;
+  while (pos_ < text_.size() && !IsLineEnd(text_[pos_])) ++pos_;
+  std::string line = text_.substr(start, pos_ - start);
+  ReadLn();
+  return line;
+}
+
+bool TextReader::Eoln() const { return pos_ >= text_.size() || IsLineEnd(text_[pos_]); }
+
+int TextReader::LineNumber() const {
+  int line = 1;
+  for (std::size_t i = 0; i < pos_ && i < text_.size(); ++i) {
+    if (text_[i] == '\n') {
+      ++line;
+    } else if (text_[i] == '\r' && !(i + 1 < text_.size() && text_[i + 1] == '\n')) {
+      ++line;
+    }
+  }
+  return line;
+}
+
+TextReader ReadWholeFile(const fs::path& path, std::string name) {
+  std::error_code ec;
+  if (!fs::is_regular_file(path, ec)) {
+    throw RuntimeError(kErrFileNotFound, "opening " + name + " for reading");
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw RuntimeError(kErrFileNotFound, "opening " + name + " for reading");
+  std::ostringstream buf;
+  buf << in.rdbuf();
+  if (in.bad()) throw RuntimeError(kErrDiskRead, "reading " + name);
+  return TextReader(buf.str(), std::move(name));
+}
+
+// ---------------------------------------------------------------- writing
+
+TextWriter::TextWriter(const fs::path& path, std::string name, Mode mode)
+    : target_(path), name_(std::move(name)) {
+  if (mode == Mode::kAtomic) {
+    // The temporary file lies beside the target so that the rename cannot
+    // cross file systems.
+    std::random_device rd;
+    for (int attempt = 0; attempt < 16 && !file_; ++attempt) {
+      fs::path candidate = path;
+      candidate += ".tmp" + std::to_string(rd() % 1000000);
+      std::error_code ec;
+      if (fs::exists(candidate, ec)) continue;
+      file_ = std::fopen(candidate.c_str(), "wbx");
+      if (file_) temp_ = candidate;
+    }
+  } else {
+    file_ = std::fopen(path.c_str(), mode == Mode::kAppend ? "ab" : "wb");
+  }
+  if (!file_) {
+    throw RuntimeError(kErrAccessDenied, "opening " + name_ + " for writing");
+  }
+}
+
+TextWriter::TextWriter(TextWriter&& other) noexcept
+    : file_(other.file_),
+      target_(std::move(other.target_)),
+      temp_(std::move(other.temp_)),
+      name_(std::move(other.name_)),
+      failed_(other.failed_) {
+  other.file_ = nullptr;
+  other.temp_.clear();
+}
+
+TextWriter& TextWriter::operator=(TextWriter&& other) noexcept {
+  if (this != &other) {
+    Release();
+    file_ = other.file_;
+    target_ = std::move(other.target_);
+    temp_ = std::move(other.temp_);
+    name_ = std::move(other.name_);
+    failed_ = other.failed_;
+    other.file_ = nullptr;
+    other.temp_.clear();
+  }
+  return *this;
+}
+
+TextWriter::~TextWriter() { Release(); }
+
+void TextWriter::Release() noexcept {
+  if (file_) {
+    std::fclose(file_);
+    file_ = nullptr;
+  }
+  if (!temp_.empty()) {
+    std::error_code ec;
+    fs::remove(temp_, ec);  // never committed: the target stays as it was
+    temp_.clear();
+  }
+}
+
+void TextWriter::Write(std::string_view text) {
+  if (!file_) throw RuntimeError(103, "writing " + name_ + " (file not open)");
+  if (!text.empty() && std::fwrite(text.data(), 1, text.size(), file_) != text.size()) {
+    failed_ = true;
+  }
+}
+
+void TextWriter::Write(long number, int width) {
+  std::string digits = std::to_string(number);
+  if (width > 0 && static_cast<int>(digits.size()) < width) {
+    digits.insert(0, static_cast<std::size_t>(width) - digits.size(), ' ');
+  }
+  Write(digits);
+}
+
+void TextWriter::WriteLn(std::string_view text) {
+  Write(text);
+  Write(std::string_view("\r\n"));
+}
+
+void TextWriter::WriteLn(long number, int width) {
+  Write(number, width);
+  Write(std::string_view("\r\n"));
+}
+
+void TextWriter::Close() {
+  if (!file_) return;
+  if (std::fflush(file_) != 0) failed_ = true;
+  if (std::ferror(file_)) failed_ = true;
+  if (std::fclose(file_) != 0) failed_ = true;
+  file_ = nullptr;
+  if (failed_) {
+    Release();
+    throw RuntimeError(kErrDiskWrite, "writing " + name_);
+  }
+  if (!temp_.empty()) {
+    std::error_code ec;
+    fs::rename(temp_, target_, ec);
+    if (ec) {
+      Release();
+      throw RuntimeError(kErrDiskWrite, "replacing " + name_);
+    }
+    temp_.clear();
+  }
+}
+
+// ---------------------------------------------------------------- directory
+
+std::optional<fs::path> FindInDirectory(const fs::path& dir, std::string_view name) {
+  std::error_code ec;
+  fs::path exact = dir / fs::path(std::string(name));
+  if (fs::exists(exact, ec)) return exact;
+  if (name.find('/') != std::string_view::npos) return std::nullopt;
+  fs::directory_iterator it(dir, ec);
+  if (ec) return std::nullopt;
+  std::optional<fs::path> found;
+  for (; it != fs::directory_iterator(); it.increment(ec)) {
+    if (ec) break;
+    std::string entry = it->path().filename().string();
+    if (SameIgnoringCase(entry, name)) {
+      // Directory order is arbitrary: pick the smallest name so the choice
+      // among several case variants is always the same.
+      if (!found || entry < found->filename().string()) found = it->path();
+    }
+  }
+  return found;
+}
+
+WorkDir::WorkDir(fs::path root) : root_(std::move(root)) {}
+
+fs::path WorkDir::Resolve(std::string_view name) const {
+  if (auto found = FindInDirectory(root_, name)) return *found;
+  return root_ / fs::path(std::string(name));
+}
+
+bool WorkDir::Exists(std::string_view name) const {
+  std::error_code ec;
+  return fs::is_regular_file(Resolve(name), ec);
+}
+
+TextReader WorkDir::OpenRead(std::string_view name) const {
+  return ReadWholeFile(Resolve(name), std::string(name));
+}
+
+TextWriter WorkDir::OpenWrite(std::string_view name) const {
+  return TextWriter(Resolve(name), std::string(name), TextWriter::Mode::kCreate);
+}
+
+TextWriter WorkDir::OpenAppend(std::string_view name) const {
+  return TextWriter(Resolve(name), std::string(name), TextWriter::Mode::kAppend);
+}
+
+TextWriter WorkDir::Replace(std::string_view name) const {
+  return TextWriter(Resolve(name), std::string(name), TextWriter::Mode::kAtomic);
+}
+
+void WorkDir::Remove(std::string_view name) const {
+  std::error_code ec;
+  fs::remove(Resolve(name), ec);
+}
+
+}  // namespace console

@@ -1,0 +1,32 @@
+// The run context handed to every phase of `packets`: the run state, the
+// console, the random generator and the working directory. Phases take it by
+// reference; nothing of a run lives anywhere else.
+#pragma once
+
+#include <string_view>
+
+#include "console/console.h"
+#include "console/random.h"
+#include "console/text_file.h"
+#include "packets/driver/run_state.h"
+
+namespace packets {
+
+struct Run {
+  RunState& st;
+  console::Console& con;
+  console::Random& rng;
+  const console::WorkDir& dir;
+};
+
+/// Writes a run message in the message area: one row lower than the last
+/// one (from row 5 on, at `column`); when the area is full (row 24) it is
+/// cleared and writing starts again on row 5. The row is cleared first.
+/// The cursor is left after the message.
+void Message(Run& run, std::string_view text, int column = 3);
+
+/// Moves to the next row of the message area (as Message does) without
+/// writing; returns the row.
+int NextMessageRow(Run& run, int column = 3);
+
+}  // namespace packets

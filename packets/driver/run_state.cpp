@@ -1,0 +1,41 @@
+#include "packets/driver/run.h"
+#include "packets/driver/run_state.h"
+
+namespace packets {
+
+void ThrowIndexError(const char* table, long index, long low, long high) {
+  throw TableIndexError("internal error: index " + std::to_string(index) + " outside " +
+                        table + "[" + std::to_string(low) + ".." + std::to_string(high) + "]");
+}
+
+void ClearVerseTables(RunState& st) {
+  st.QCOUNT.Fill(0);
+  st.FCOUNT.Fill(0);
+  st.RCOUNT.Fill(0);
+  st.OCOUNT.Fill(0);
+  st.SCOUNT.Fill(0);
+}
+
+void ClearSectorTable(RunState& st) {
+  for (auto* t : {&st.BC, &st.BV, &st.EC, &st.EV}) t->Fill(0);
+  for (auto* t : {&st.QPS, &st.FPS, &st.RPS, &st.OPS, &st.SPS}) t->Fill(0);
+}
+
+int NextMessageRow(Run& run, int column) {
+  RunState& st = run.st;
+  ++st.RSET;
+  if (st.RSET >= 24) {
+    console::CLR(run.con);
+    st.RSET = 5;
+  }
+  run.con.GotoXY(column, st.RSET);
+  run.con.ClrEol();
+  return st.RSET;
+}
+
+void Message(Run& run, std::string_view text, int column) {
+  NextMessageRow(run, column);
+  run.con.Write(text);
+}
+
+}  // namespace packets
