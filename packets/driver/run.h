@@ -19,6 +19,10 @@ struct Run {
   const console::WorkDir& dir;
 };
 
+/// Opens the count file (st.F11) for reading where it was found: in the
+/// working directory, or in st.F11DIR when that is set.
+console::TextReader OpenCountFile(const Run& run);
+
 /// Writes a run message in the message area: one row lower than the last
 /// one (from row 5 on, at `column`); when the area is full (row 24) it is
 /// cleared and writing starts again on row 5. The row is cleared first.

@@ -21,6 +21,16 @@ void ClearSectorTable(RunState& st) {
   for (auto* t : {&st.QPS, &st.FPS, &st.RPS, &st.OPS, &st.SPS}) t->Fill(0);
 }
 
+console::TextReader OpenCountFile(const Run& run) {
+  if (run.st.F11DIR.empty()) return run.dir.OpenRead(run.st.F11);
+  auto found = console::FindInDirectory(run.st.F11DIR, run.st.F11);
+  if (!found) {
+    throw console::RuntimeError(console::kErrFileNotFound,
+                                "opening " + run.st.F11 + " for reading");
+  }
+  return console::ReadWholeFile(*found, run.st.F11);
+}
+
 int NextMessageRow(Run& run, int column) {
   RunState& st = run.st;
   ++st.RSET;

@@ -99,6 +99,9 @@ struct RunState {
   std::string F9 = "temp.txt";  // run notes
   std::string F10;        // usage record
   std::string F11;        // count file
+  /// Directory of the search path where an existing count file was found
+  /// when the working directory has none; empty for the working directory.
+  std::string F11DIR;
   std::string F12 = "pat.txt";  // pattern file
 
   // ------------------------------------------------ material and verse table
