@@ -29,9 +29,13 @@ void Console::GotoXY(int x, int y) {
   pending_wrap_ = false;
 }
 
-void Console::TextColor(int colour) { fg_ = colour & 15; }
+void Console::TextColor(int colour) {
+  fg_ = colour & 15;
+}
 
-void Console::TextBackground(int colour) { bg_ = colour & 7; }
+void Console::TextBackground(int colour) {
+  bg_ = colour & 7;
+}
 
 void Console::ScrollUp() {
   for (int y = 1; y < kRows; ++y) cells_[y - 1] = cells_[y];
@@ -84,14 +88,18 @@ void Console::Write(std::string_view text) {
   for (char c : text) PutChar(static_cast<unsigned char>(c));
 }
 
-void Console::Write(long number) { Write(std::to_string(number)); }
+void Console::Write(long number) {
+  Write(std::to_string(number));
+}
 
 void Console::WriteLn(std::string_view text) {
   Write(text);
   NewLine();
 }
 
-void Console::WriteLn(long number) { WriteLn(std::to_string(number)); }
+void Console::WriteLn(long number) {
+  WriteLn(std::to_string(number));
+}
 
 std::string Console::ReadLine(std::size_t capacity) {
   std::string line;

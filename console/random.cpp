@@ -6,10 +6,13 @@ namespace console {
 
 std::uint64_t SystemClock::Ticks() {
   auto now = std::chrono::system_clock::now().time_since_epoch();
-  return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::microseconds>(now).count());
+  return static_cast<std::uint64_t>(
+      std::chrono::duration_cast<std::chrono::microseconds>(now).count());
 }
 
-void Random::Seed(std::uint64_t seed) { state_ = seed; }
+void Random::Seed(std::uint64_t seed) {
+  state_ = seed;
+}
 
 // splitmix64: small, fast and the same on every compiler, so a fixed seed
 // gives the same quizzes everywhere.

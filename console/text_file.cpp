@@ -15,7 +15,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool IsLineEnd(char c) {
+  return c == '\r' || c == '\n';
+}
 
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -69,7 +71,9 @@ long TextReader::ReadLong(long min, long max) {
   return value;
 }
 
-int TextReader::ReadInt() { return static_cast<int>(ReadLong(-32768, 32767)); }
+int TextReader::ReadInt() {
+  return static_cast<int>(ReadLong(-32768, 32767));
+}
 
 std::string TextReader::ReadStr(std::size_t capacity) {
   std::size_t start = pos_;
@@ -101,7 +105,9 @@ std::string TextReader::ReadLine() {
   return line;
 }
 
-bool TextReader::Eoln() const { return pos_ >= text_.size() || IsLineEnd(text_[pos_]); }
+bool TextReader::Eoln() const {
+  return pos_ >= text_.size() || IsLineEnd(text_[pos_]);
+}
 
 int TextReader::LineNumber() const {
   int line = 1;
@@ -176,7 +182,9 @@ TextWriter& TextWriter::operator=(TextWriter&& other) noexcept {
   return *this;
 }
 
-TextWriter::~TextWriter() { Release(); }
+TextWriter::~TextWriter() {
+  Release();
+}
 
 void TextWriter::Release() noexcept {
   if (file_) {

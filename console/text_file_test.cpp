@@ -26,8 +26,9 @@ void Put(const fs::path& p, const std::string& text) {
 class TextFileTest : public testing::Test {
  protected:
   void SetUp() override {
-    root_ = fs::temp_directory_path() /
-            ("textfile_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+    root_ =
+        fs::temp_directory_path() /
+        ("textfile_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(root_);
     fs::create_directories(root_);
   }
@@ -114,7 +115,8 @@ TEST_F(TextFileTest, NamesMatchWithoutRegardToCase) {
   w.WriteLn("new");
   w.Close();
   EXPECT_EQ(Slurp(root_ / "SIT.TXT"), "new\r\n");
-  EXPECT_FALSE(fs::exists(root_ / "sit.txt") && !fs::equivalent(root_ / "sit.txt", root_ / "SIT.TXT"));
+  EXPECT_FALSE(fs::exists(root_ / "sit.txt") &&
+               !fs::equivalent(root_ / "sit.txt", root_ / "SIT.TXT"));
   // An exact-case match wins over another case.
   Put(root_ / "sit.txt", "lower\r\n");
   EXPECT_EQ(dir.OpenRead("sit.txt").ReadLine(), "lower");

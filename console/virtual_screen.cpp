@@ -2,7 +2,9 @@
 
 namespace console {
 
-void VirtualConsole::Keys(std::string_view keys) { script_.insert(script_.end(), keys.begin(), keys.end()); }
+void VirtualConsole::Keys(std::string_view keys) {
+  script_.insert(script_.end(), keys.begin(), keys.end());
+}
 
 void VirtualConsole::Line(std::string_view text) {
   Keys(text);
@@ -30,6 +32,8 @@ std::string VirtualConsole::Text() const {
   return out;
 }
 
-std::string VirtualConsole::Text(int x, int y, int len) const { return Row(y).substr(x - 1, len); }
+std::string VirtualConsole::Text(int x, int y, int len) const {
+  return Row(y).substr(x - 1, len);
+}
 
 }  // namespace console

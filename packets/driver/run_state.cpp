@@ -1,11 +1,12 @@
-#include "packets/driver/run.h"
 #include "packets/driver/run_state.h"
+
+#include "packets/driver/run.h"
 
 namespace packets {
 
 void ThrowIndexError(const char* table, long index, long low, long high) {
-  throw TableIndexError("internal error: index " + std::to_string(index) + " outside " +
-                        table + "[" + std::to_string(low) + ".." + std::to_string(high) + "]");
+  throw TableIndexError("internal error: index " + std::to_string(index) + " outside " + table +
+                        "[" + std::to_string(low) + ".." + std::to_string(high) + "]");
 }
 
 void ClearVerseTables(RunState& st) {

@@ -13,13 +13,13 @@
 namespace packets {
 
 // Limits.
-inline constexpr int QQZ = 150;   // quizzes in one run
-inline constexpr int CHMAX = 28;  // chapters of the book
-inline constexpr int VMAX = 80;   // verse slots per chapter
-inline constexpr int SCMAX = 30;  // sectors, also the most questions per quiz
-inline constexpr int REGXX = 170; // regular questions per sector, as planned for
-inline constexpr int SPXX = 50;   // specialty questions of one kind per sector, as planned for
-inline constexpr int LMAX = 254;  // capacity of a question line
+inline constexpr int QQZ = 150;    // quizzes in one run
+inline constexpr int CHMAX = 28;   // chapters of the book
+inline constexpr int VMAX = 80;    // verse slots per chapter
+inline constexpr int SCMAX = 30;   // sectors, also the most questions per quiz
+inline constexpr int REGXX = 170;  // regular questions per sector, as planned for
+inline constexpr int SPXX = 50;    // specialty questions of one kind per sector, as planned for
+inline constexpr int LMAX = 254;   // capacity of a question line
 
 inline constexpr int kNameCap = 14;     // style and output names
 inline constexpr int kPatternCap = 30;  // a specialty pattern
@@ -88,17 +88,17 @@ struct RunState {
   std::string NAME1;  // style name, capacity 14
 
   // ------------------------------------------------ file names (built by the run driver)
-  std::string STYLENAME;  // F1's content: chosen style name or "Exit"
-  std::string F2;         // style file
-  std::string F3;         // regular question file
-  std::string F4;         // FTV pool file
-  std::string F5;         // CV Ref file
-  std::string F6;         // CO Ref file
-  std::string F7;         // SIT file
-  std::string F8;         // packet file
+  std::string STYLENAME;        // F1's content: chosen style name or "Exit"
+  std::string F2;               // style file
+  std::string F3;               // regular question file
+  std::string F4;               // FTV pool file
+  std::string F5;               // CV Ref file
+  std::string F6;               // CO Ref file
+  std::string F7;               // SIT file
+  std::string F8;               // packet file
   std::string F9 = "temp.txt";  // run notes
-  std::string F10;        // usage record
-  std::string F11;        // count file
+  std::string F10;              // usage record
+  std::string F11;              // count file
   /// Directory of the search path where an existing count file was found
   /// when the working directory has none; empty for the working directory.
   std::string F11DIR;

@@ -1,0 +1,453 @@
+#include "packets/driver/driver.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+#include "console/console.h"
+#include "packets/driver/phases.h"
+#include "packets/styles/styles.h"
+
+namespace packets::driver {
+
+using console::CLR;
+using console::Console;
+
+namespace {
+
+constexpr int kYellow = console::kYellow;
+constexpr int kBlue = console::kBlue;
+
+/// The two digits that name a pool or count file: 100 gives "00".
+std::string PercentDigits(int p) {
+  std::string d;
+  d += static_cast<char>(48 + p / 10 % 10);
+  d += static_cast<char>(48 + p % 10);
+  return d;
+}
+
+/// A problem the user can mend (a style or data file): shown in words, then
+/// Enter, then back to the title.
+void ShowRefusal(Run& run, const std::string& heading, const std::string& words) {
+  Console& con = run.con;
+  con.TextColor(kYellow);
+  con.TextBackground(kBlue);
+  CLR(con);
+  con.WriteLn("  " + heading);
+  con.WriteLn();
+  con.WriteLn("  " + words);
+  con.WriteLn();
+  con.Write("  Press Return to Continue ");
+  con.ReadLine();
+}
+
+/// Reads "VERSES.TXT" into EVS. A value the verse slots cannot hold is
+/// refused in words.
+std::optional<std::string> ReadVerseTable(Run& run) {
+  auto in = run.dir.OpenRead("VERSES.TXT");
+  for (int c = 1; c <= CHMAX; ++c) {
+    const int line = in.LineNumber();
+    const int last = in.ReadInt();
+    in.ReadLn();
+    if (last < 1 || last > VMAX) {
+      return "VERSES.TXT, line " + std::to_string(line) + ": chapter " + std::to_string(c) +
+             " is given " + std::to_string(last) + " verses; it must be 1 to " +
+             std::to_string(VMAX) + ".";
+    }
+    run.st.EVS[c] = static_cast<std::uint8_t>(last);
+  }
+  return std::nullopt;
+}
+
+/// The run driver's copies of the style settings.
+void TakeStyle(RunState& st, const StyleRecord& r) {
+  st.LG = r.LG;
+  st.BCHAP = r.BCHAP;
+  st.BVER = r.BVER;
+  st.ECHAP = r.ECHAP;
+  st.EVER = r.EVER;
+  st.NAME4 = r.NAME4;
+  st.LPP = r.LPP;
+  st.OUT = r.OUT;
+  st.QMAX = r.QMAX;
+  st.REGLST = r.REGLST;
+  st.AB = r.AB;
+  st.IPC = r.IPC;
+  st.INDX = r.INDX;
+  st.QNUM = r.QNUM;
+  st.SEC1 = r.SEC1;
+  st.REPEATPCT = r.REPEATPCT;
+  st.SPMAX = r.SPMAX;
+  st.SPMIN = r.SPMIN;
+  st.FMAX = r.FMAX;
+  st.FMIN = r.FMIN;
+  st.RMAX = r.RMAX;
+  st.RMIN = r.RMIN;
+  st.OMAX = r.OMAX;
+  st.OMIN = r.OMIN;
+  st.SMAX = r.SMAX;
+  st.SMIN = r.SMIN;
+  st.PRIMPCT = r.PRIMPCT;
+  st.SPEARLY = r.SPEARLY;
+  st.SPLATE = r.SPLATE;
+  st.SETSPC = r.SETSPC;
+  st.TYP = r.TYP;
+}
+
+/// Looks for the count file in the working directory, then on the search
+/// path; remembers the directory where it was found.
+bool FindCountFile(Run& run, const Environment& env) {
+  run.st.F11DIR.clear();
+  if (run.dir.Exists(run.st.F11)) return true;
+  for (const std::string& d : SearchPath(env)) {
+    if (d.empty()) continue;
+    if (console::FindInDirectory(d, run.st.F11)) {
+      run.st.F11DIR = d;
+      return true;
+    }
+  }
+  return false;
+}
+
+/// Waits, without taking it, until a key is waiting.
+void WaitForKey(Console& con) {
+  while (!con.KeyPressed()) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+}
+
+/// Step 19: warns when regular questions will repeat early, and offers
+/// sectoring by question.
+void RepeatWarning(Run& run) {
+  RunState& st = run.st;
+  Console& con = run.con;
+  if (!(st.MINQZ < st.QNUM && st.MINQZ < 12)) return;
+  CLR(con);
+  con.GotoXY(3, 3);
+  con.Write("Regular question repeats will begin after quiz ");
+  con.WriteLn(st.MINQZ);
+  if (st.RES) return;
+  con.GotoXY(3, 4);
+  con.Write("Do you wish to resector? ");
+  char key = con.ReadKey();
+  con.Write(std::string_view(&key, 1));
+  if (key == 'Y' || key == 'y') {
+    phases::RESECTOR(run);
+    phases::DISPLAY(run);
+    while (con.ReadKey() == '8') {
+    }
+  } else {
+    con.ReadLine();
+  }
+}
+
+/// Step 20: every question available again; the counts as sectoring left them.
+void MarkAllAvailable(RunState& st) {
+  for (int s = 1; s <= SCMAX; ++s) {
+    // Room for every question of the sector, and never less than the
+    // planned table size.
+    st.REGQUESTION.Size(s, std::max(REGXX, st.QPS[s]), 1);
+    st.FINISH.Size(s, std::max(SPXX, st.FPS[s]), 1);
+    st.REFERENCE.Size(s, std::max(SPXX, st.RPS[s]), 1);
+    st.ONLY.Size(s, std::max(SPXX, st.OPS[s]), 1);
+    st.SITUATION.Size(s, std::max(SPXX, st.SPS[s]), 1);
+    st.TRPS[s] = st.RPS[s];
+    st.TOPS[s] = st.OPS[s];
+    st.TFPS[s] = st.FPS[s];
+    st.TSPS[s] = st.SPS[s];
+    st.TQPS[s] = st.QPS[s];
+  }
+}
+
+bool MissingSpecialty(const RunState& st) {
+  return (st.FQUEST == 0 && st.FMAX > 0) || (st.OQUEST == 0 && st.OMAX > 0) ||
+         (st.RQUEST == 0 && st.RMAX > 0) || (st.SQUEST == 0 && st.SMAX > 0);
+}
+
+/// Step 24: the approval menu. False on Esc (back to the title).
+bool ApprovalMenu(Run& run) {
+  static const char* const kChoices[] = {"Run specialty combinations automatically    ",
+                                         "Approve specialty combinations for each quiz"};
+  Console& con = run.con;
+  int choice = 1;
+  for (;;) {
+    styles::APPROVESPEC(con);
+    con.GotoXY(16, 2 + choice);
+    con.Write(kChoices[choice - 1]);
+    con.TextColor(kYellow);
+    con.TextBackground(kBlue);
+    const char key = con.ReadKey();
+    if (key == 'P') {
+      choice = choice == 2 ? 1 : choice + 1;
+    } else if (key == 'H') {
+      choice = choice == 1 ? 2 : choice - 1;
+    } else if (key == console::kEsc) {
+      return false;
+    } else if (key == console::kEnter) {
+      run.st.V = choice == 1 ? 2 : 1;
+      return true;
+    }
+  }
+}
+
+/// Step 29: the run notes go to the end of the usage record, line by line.
+void CopyRunNotes(Run& run) {
+  auto notes = run.dir.OpenRead(run.st.F9);
+  auto usage = run.dir.OpenAppend(run.st.F10);
+  do {
+    std::string line = notes.ReadStr(LMAX);
+    notes.ReadLn();
+    usage.WriteLn(line);
+  } while (!notes.Eof());
+  usage.Close();
+}
+
+}  // namespace
+
+std::optional<std::string> ProcessEnvironment(const std::string& name) {
+  const char* v = std::getenv(name.c_str());
+  if (!v) return std::nullopt;
+  return std::string(v);
+}
+
+std::vector<std::string> SearchPath(const Environment& env) {
+  std::optional<std::string> list = env("Path");
+  if (!list) list = env("PATH");
+  std::vector<std::string> dirs;
+  if (!list) return dirs;
+  std::size_t start = 0;
+  for (;;) {
+    std::size_t end = list->find(':', start);
+    dirs.push_back(list->substr(start, end == std::string::npos ? std::string::npos : end - start));
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  return dirs;
+}
+
+FileNames BuildFileNames(const RunState& st) {
+  const std::string ll = st.LG == 'L' ? "LL" : "";
+  const std::string digits = PercentDigits(st.PRIMPCT);
+  const bool set_c = st.REGLST == 'C' || st.REGLST == 'c';
+  FileNames f;
+  f.ftv = ll + "FTV." + digits;
+  f.count = ll + "count." + digits + st.REGLST;
+  f.regular = ll + "Mat." + st.REGLST;
+  f.cv = ll + (set_c ? "cv.c" : "cv.b");
+  f.co = ll + (set_c ? "co.c" : "co.b");
+  f.sit = st.LG == 'L' ? "llsit.txt" : "SIT.TXT";
+  f.packet = st.NAME4 + ".qui";
+  f.usage = st.NAME4 + ".inf";
+  return f;
+}
+
+bool RunOnce(Run& run, const Environment& env) {
+  RunState& st = run.st;
+  Console& con = run.con;
+
+  // Title and style phase.
+  st.ABAND3 = false;
+  con.ClrScr();
+  st.RSET = 4;
+  styles::WRITEHDG(con);
+  con.GotoXY(1, 3);
+  CLR(con);
+  styles::SPECS2(run);
+
+  const auto verse_problem = ReadVerseTable(run);
+  {
+    auto handover = run.dir.OpenRead("temp2.txt");
+    st.STYLENAME = handover.ReadLineStr(kNameCap);
+  }
+  if (st.STYLENAME == "Exit") {
+    con.TextColor(console::kWhite);
+    con.TextBackground(console::kBlack);
+    con.ClrScr();
+    return false;
+  }
+  if (verse_problem) {
+    ShowRefusal(run, "The verse table cannot be used:", *verse_problem);
+    return true;
+  }
+
+  // The style, as saved; a hand-edited file is checked before anything runs.
+  st.F2 = st.STYLENAME + ".spe";
+  const StyleRecord style = styles::ReadStyleFile(run.dir, st.F2);
+  if (auto refused = styles::CheckStyleForRun(style)) {
+    ShowRefusal(run, "The quiz style " + st.STYLENAME + " cannot be run:", refused->words);
+    return true;
+  }
+  TakeStyle(st, style);
+  const FileNames names = BuildFileNames(st);
+  st.F4 = names.ftv;
+  st.F11 = names.count;
+
+  // Specialty patterns.
+  st.QZ = st.QNUM;
+  phases::SPEC2(run);
+  {
+    auto pat = run.dir.OpenRead(st.F12);
+    for (int q = 1; q <= st.QZ; ++q) st.PAT[q] = pat.ReadLineStr(kPatternCap);
+  }
+
+  st.F3 = names.regular;
+  st.F5 = names.cv;
+  st.F6 = names.co;
+  st.F7 = names.sit;
+  st.F8 = names.packet;
+  st.F9 = "temp.txt";
+  st.F10 = names.usage;
+
+  // Question index.
+  st.SECTORS = st.QMAX;
+  st.SECTORS2 = st.SECTORS;
+  st.BEFORE = st.RBEFORE = st.OBEFORE = st.FBEFORE = st.SBEFORE = st.TQUEST = 0;
+  CLR(con);
+  ClearVerseTables(st);
+  con.GotoXY(3, 3);
+  if (!(st.INDX == 'N' && FindCountFile(run, env))) {
+    st.F11DIR.clear();
+    CLR(con);
+    con.WriteLn("  Creating index of questions...");
+    con.WriteLn();
+    if (auto refused = phases::BuildIndex(run)) {
+      ShowRefusal(run, "The question files cannot be indexed:", *refused);
+      return true;
+    }
+  }
+  con.GotoXY(3, 3);
+  con.Write("Sectoring material...");
+  con.ClrEol();
+  if (auto refused = phases::ReadIndex(run)) {
+    ShowRefusal(run, "The count file " + st.F11 + " cannot be used:", *refused);
+    return true;
+  }
+
+  CLR(con);
+  if (st.TQUEST < st.SECTORS) {
+    styles::QUESTWARN(con);
+    return true;
+  }
+  con.GotoXY(1, 3);
+  con.WriteLn("  A quiz will contain one question from each sector.");
+  con.Write("  Regular Questions: ");
+  con.Write(st.TQUEST);
+  con.Write("   FTV: ");
+  con.Write(st.FQUEST);
+  con.Write("   CV Refs: ");
+  con.Write(st.RQUEST);
+  con.Write("   CO Refs: ");
+  con.Write(st.OQUEST);
+  con.Write("   SIT: ");
+  con.Write(st.SQUEST);
+  con.WriteLn();
+
+  // Quotas: how many quizzes each specialty supply can serve.
+  if (st.FMAX > 0) st.FQUIZ = (4 * st.FQUEST / st.FMAX) / 5;
+  if (st.SMAX > 0) st.SQUIZ = st.SQUEST / st.SMAX;
+  if (st.OMAX > 0) st.OQUIZ = st.OQUEST / st.OMAX;
+  if (st.RMAX > 0) st.RQUIZ = st.RQUEST / st.RMAX;
+  st.TEMPF = st.FBEFORE;
+  st.TEMPS = st.SBEFORE;
+
+  // Sectoring and the sector table.
+  if (st.SEC1 == 'C') {
+    if (!phases::CHAPSEC(run)) return true;
+  } else if (st.SEC1 == 'Q') {
+    phases::RESECTOR(run);
+    st.RES = true;
+    phases::DISPLAY(run);
+    WaitForKey(con);  // the key stays for the approval menu
+  } else {
+    if (phases::SectorByVerse(run)) {
+      st.RES = false;
+    } else {
+      phases::RESECTOR(run);
+      st.RES = true;
+    }
+    phases::DISPLAY(run);
+    char key = con.ReadKey();
+    while (static_cast<unsigned char>(key) == 191) key = con.ReadKey();
+    if (key == console::kEsc) return true;
+  }
+  if (st.MINQZ == 0) return true;
+  RepeatWarning(run);
+
+  CLR(con);
+  MarkAllAvailable(st);
+
+  if (MissingSpecialty(st)) {
+    styles::SPECWARN(con);
+    return true;
+  }
+
+  st.CHOICE = 0;
+  CLR(con);
+  if (!ApprovalMenu(run)) return true;
+
+  CLR(con);
+  if (st.IPC != 50) {
+    if (auto refused = phases::COUNTINT(run)) {
+      ShowRefusal(run, "The regular questions cannot be read:", *refused);
+      return true;
+    }
+  }
+
+  // The quizzes start: only now are the packet file, the run notes and the
+  // usage record created, so a run left before this point never empties the
+  // packet of an earlier run.
+  run.dir.OpenWrite(st.F8).Close();
+  run.dir.OpenWrite(st.F9).Close();
+  run.dir.OpenWrite(st.F10).Close();
+
+  st.MINQZ1 = st.MINQZ;
+  st.RQUIZ1 = st.RQUIZ;
+  st.FQUIZ1 = st.FQUIZ;
+  st.SQUIZ1 = st.SQUIZ;
+  st.OQUIZ1 = st.OQUIZ;
+  st.FTCC = 'a';
+  st.FTC2 = 'b';
+  st.FTC3 = 'c';
+  st.FTC4 = 'd';
+  st.FTC5 = 'e';
+  phases::FINTYPES(run);
+
+  for (st.Q2 = 1; st.Q2 <= st.QZ; ++st.Q2) {
+    st.EN = false;
+    phases::CHOOSESPEC(run);
+    phases::OPUT(run);
+  }
+
+  CopyRunNotes(run);
+
+  if (st.ABAND3) {
+    NextMessageRow(run, 5);
+    con.TextColor(console::kWhite);
+    con.TextBackground(console::kRed);
+    con.Write(st.OLDIPC);
+    con.Write(" Percent interrogatives abandoned on quiz ");
+    con.Write(st.ABAND);
+    con.TextColor(kYellow);
+    con.TextBackground(kBlue);
+    con.ReadLine();
+  }
+  if (st.RSET > 4) {
+    con.GotoXY(20, 3);
+    con.Write(" Quizzes Complete -- Press Return to Continue");
+    con.ReadLine();
+  }
+  styles::THANK(con, st.NAME4);
+  return true;
+}
+
+void RunPackets(Run& run, const Environment& env) {
+  run.rng.Randomize();
+  run.st.S = 0;
+  run.st.NUM = 0;
+  run.st.FIX = 0;
+  run.st.TREP = 0;
+  run.st.ABAND3 = false;
+  run.st.RES = false;
+  while (RunOnce(run, env)) {
+  }
+}
+
+}  // namespace packets::driver

@@ -1,0 +1,44 @@
+// The run driver of `packets`: the title loop, one run per pass, from the
+// style menu to the closing screen, until the style menu hands back "Exit".
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "packets/driver/run.h"
+
+namespace packets::driver {
+
+/// Reads an environment variable; empty when it is not set.
+using Environment = std::function<std::optional<std::string>(const std::string&)>;
+
+/// The process environment.
+std::optional<std::string> ProcessEnvironment(const std::string& name);
+
+/// The data file names of a run, from the style settings in the run state.
+struct FileNames {
+  std::string ftv;      // FTV pool file
+  std::string count;    // count file
+  std::string regular;  // regular question file
+  std::string cv;       // CV Ref file
+  std::string co;       // CO Ref file
+  std::string sit;      // SIT file
+  std::string packet;   // NAME4 + ".qui"
+  std::string usage;    // NAME4 + ".inf"
+};
+FileNames BuildFileNames(const RunState& st);
+
+/// The directories of the search path: "Path" when it is set, else PATH,
+/// split at ':'.
+std::vector<std::string> SearchPath(const Environment& env);
+
+/// Runs the program from its start (seeding the random generator, resetting
+/// the counters kept for the whole program) until "Exit".
+void RunPackets(Run& run, const Environment& env = ProcessEnvironment);
+
+/// One pass of the title loop. False when the user chose "Exit".
+bool RunOnce(Run& run, const Environment& env);
+
+}  // namespace packets::driver
