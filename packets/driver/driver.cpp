@@ -114,8 +114,8 @@ void WaitForKey(Console& con) {
   while (!con.KeyPressed()) std::this_thread::sleep_for(std::chrono::milliseconds(10));
 }
 
-/// Step 19: warns when regular questions will repeat early, and offers
-/// sectoring by question.
+}  // namespace
+
 void RepeatWarning(Run& run) {
   RunState& st = run.st;
   Console& con = run.con;
@@ -138,6 +138,8 @@ void RepeatWarning(Run& run) {
     con.ReadLine();
   }
 }
+
+namespace {
 
 /// Step 20: every question available again; the counts as sectoring left them.
 void MarkAllAvailable(RunState& st) {
@@ -162,7 +164,8 @@ bool MissingSpecialty(const RunState& st) {
          (st.RQUEST == 0 && st.RMAX > 0) || (st.SQUEST == 0 && st.SMAX > 0);
 }
 
-/// Step 24: the approval menu. False on Esc (back to the title).
+}  // namespace
+
 bool ApprovalMenu(Run& run) {
   static const char* const kChoices[] = {"Run specialty combinations automatically    ",
                                          "Approve specialty combinations for each quiz"};
@@ -187,6 +190,8 @@ bool ApprovalMenu(Run& run) {
     }
   }
 }
+
+namespace {
 
 /// Step 29: the run notes go to the end of the usage record, line by line.
 void CopyRunNotes(Run& run) {

@@ -34,6 +34,15 @@ FileNames BuildFileNames(const RunState& st);
 /// split at ':'.
 std::vector<std::string> SearchPath(const Environment& env);
 
+/// The repeat warning: when regular questions will repeat before the last
+/// quiz and within the first eleven, says so and (after sectoring by verse)
+/// offers sectoring by question.
+void RepeatWarning(Run& run);
+
+/// The approval menu; sets V (2 automatic, 1 approve each quiz). False on
+/// Esc.
+bool ApprovalMenu(Run& run);
+
 /// Runs the program from its start (seeding the random generator, resetting
 /// the counters kept for the whole program) until "Exit".
 void RunPackets(Run& run, const Environment& env = ProcessEnvironment);

@@ -1,0 +1,212 @@
+// Whole runs of `packets` on the virtual console, from the title screen
+// through the style menu, the phases, the approval menu and the closing
+// screen, back to the title and "Exit".
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+#include "console/virtual_screen.h"
+#include "packets/driver/driver.h"
+#include "tests/support/scratch_dir.h"
+
+namespace packets {
+namespace {
+
+using console::kKeyDown;
+using console::kKeyUp;
+
+/// A virtual console that keeps a copy of the screen each time a key is
+/// read, so a test can look at every screen the run waited on.
+class RecordingConsole : public console::VirtualConsole {
+ public:
+  char ReadKey() override {
+    screens.push_back(Text());
+    return VirtualConsole::ReadKey();
+  }
+  /// The first screen that shows `text`, or "" when none does.
+  std::string ScreenWith(const std::string& text) const {
+    for (const auto& s : screens) {
+      if (s.find(text) != std::string::npos) return s;
+    }
+    return "";
+  }
+  std::vector<std::string> screens;
+};
+
+std::string Row(const std::string& screen, int y) { return screen.substr((y - 1) * 81, 80); }
+
+struct StyleLines {
+  std::map<int, std::string> lines{
+      {1, "F"},  {2, "1 1"},  {3, "2 10"}, {4, "TEAM"}, {5, "60"},  {6, "P"},
+      {7, "5"},  {8, "A"},    {9, "16"},   {10, "50"},  {11, "Y"},  {12, "3"},
+      {13, "V"}, {14, "0"},   {15, "0"},   {16, "0"},   {17, "0"},  {18, "0"},
+      {19, "0"}, {20, "0"},   {21, "0"},   {22, "0"},   {23, "0"},  {24, "0"},
+      {25, "100"}, {26, "1"}, {27, "5"},   {28, "N"},   {29, std::string(30, 'n')}};
+  std::string Text() const {
+    std::string t;
+    for (const auto& [n, l] : lines) t += l + "\r\n";
+    return t;
+  }
+};
+
+class WholeRun : public testing::Test {
+ protected:
+  void SetUp() override {
+    dir_.CopyData("VERSES.TXT");
+    dir_.CopyData("New.spe");
+    dir_.PutLines("Specs.lst", {"Team", "Enter New Specs"});
+    dir_.Put("Team.spe", style_.Text());
+  }
+  void Go() {
+    console::FixedClock clock(5);
+    console::Random rng(clock);
+    console::WorkDir dir(dir_.path());
+    Run run{st_, con_, rng, dir};
+    driver::RunPackets(run, [](const std::string&) { return std::nullopt; });
+  }
+  testsupport::ScratchDir dir_;
+  StyleLines style_;
+  RunState st_;
+  RecordingConsole con_;
+};
+
+TEST_F(WholeRun, FromTheTitleThroughTheQuizzesBackToExit) {
+  con_.Keys("\r");           // style menu: Team
+  con_.Keys("\r");           // sector table: accepted
+  con_.Keys("n\r");          // repeat warning: no resectoring, Enter
+  con_.Keys(kKeyDown + "\r");  // approval menu: approve each quiz
+  con_.Keys("\r");           // closing screen
+  con_.Keys(kKeyUp + "\r");  // style menu again: Exit
+  Go();
+  EXPECT_EQ(con_.Pending(), 0u);
+
+  // The title screen's rows stay while the menu is shown.
+  const std::string menu = con_.screens.front();
+  EXPECT_NE(Row(menu, 1).find("Matthew"), std::string::npos);
+
+  const std::string warning = con_.ScreenWith("Do you wish to resector?");
+  ASSERT_FALSE(warning.empty());
+  EXPECT_EQ(Row(warning, 3).substr(2, 49), "Regular question repeats will begin after quiz 1");
+  EXPECT_EQ(Row(warning, 4).substr(2, 25), "Do you wish to resector? ");
+
+  const std::string approval = con_.ScreenWith("Approve specialty combinations for each quiz");
+  ASSERT_FALSE(approval.empty());
+  EXPECT_EQ(Row(approval, 3).substr(15, 44), "Run specialty combinations automatically    ");
+  EXPECT_EQ(Row(approval, 4).substr(15, 44), "Approve specialty combinations for each quiz");
+  EXPECT_EQ(st_.V, 1);
+
+  const std::string closing = con_.ScreenWith("Thank you for using");
+  EXPECT_NE(closing.find("TEAM.inf"), std::string::npos);
+  EXPECT_NE(closing.find("TEAM.qui"), std::string::npos);
+
+  // The files of the run.
+  EXPECT_EQ(dir_.Get("temp2.txt"), "Exit\r\n");
+  const std::string pattern = std::string(30, 'n') + "\r\n";
+  EXPECT_EQ(dir_.Get("pat.txt"), pattern + pattern + pattern);
+  EXPECT_EQ(dir_.Get("TEAM.qui"), "Quiz 1\r\nQuiz 2\r\nQuiz 3\r\n");
+  EXPECT_EQ(dir_.Get("TEAM.inf"), "\r\n");  // no run notes: one empty line
+  EXPECT_EQ(dir_.Get("temp.txt"), "");
+  EXPECT_EQ(st_.F11, "count.00A");
+  // "Exit" leaves a cleared white-on-black screen.
+  EXPECT_EQ(con_.At(1, 1).bg, console::kBlack);
+  EXPECT_EQ(con_.Row(1), std::string(80, ' '));
+}
+
+TEST_F(WholeRun, EscOnTheApprovalMenuLeavesAnEarlierPacketAlone) {
+  dir_.Put("TEAM.qui", "earlier packet\r\n");
+  dir_.Put("TEAM.inf", "earlier record\r\n");
+  con_.Keys("\r\r");
+  con_.Keys("n\r");
+  con_.Keys("\x1b");         // approval menu: back to the title
+  con_.Keys(kKeyUp + "\r");  // Exit
+  Go();
+  EXPECT_EQ(dir_.Get("TEAM.qui"), "earlier packet\r\n");
+  EXPECT_EQ(dir_.Get("TEAM.inf"), "earlier record\r\n");
+}
+
+TEST_F(WholeRun, EscOnTheSectorTableGoesBackToTheTitle) {
+  con_.Keys("\r");
+  con_.Keys("\x1b");
+  con_.Keys(kKeyUp + "\r");
+  Go();
+  EXPECT_FALSE(dir_.Has("TEAM.qui"));
+  EXPECT_EQ(con_.Pending(), 0u);
+}
+
+TEST_F(WholeRun, SpecialtyMissingFromTheMaterialWarnsWithTwoEnters) {
+  style_.lines[15] = "1";  // SPMAX
+  style_.lines[17] = "1";  // FMAX: FTV asked for, none in the material
+  dir_.Put("Team.spe", style_.Text());
+  dir_.Put("TEAM.qui", "earlier packet\r\n");
+  con_.Keys("\r\rn\r");
+  con_.Keys("\r\r");         // the warning wants Enter twice
+  con_.Keys(kKeyUp + "\r");  // Exit
+  Go();
+  EXPECT_FALSE(con_.ScreenWith("One specialty has zero questions.").empty());
+  EXPECT_EQ(dir_.Get("TEAM.qui"), "earlier packet\r\n");
+  EXPECT_EQ(con_.Pending(), 0u);
+}
+
+TEST_F(WholeRun, HandEditedStyleThatCannotRunIsRefusedInWords) {
+  style_.lines[7] = "45";  // questions per quiz beyond the 30 sectors
+  dir_.Put("Team.spe", style_.Text());
+  con_.Keys("\r");           // Team
+  con_.Keys("\r");           // the refusal
+  con_.Keys(kKeyUp + "\r");  // Exit
+  Go();
+  const std::string refusal = con_.ScreenWith("cannot be run");
+  ASSERT_FALSE(refusal.empty());
+  EXPECT_NE(refusal.find("45"), std::string::npos);
+  EXPECT_FALSE(dir_.Has("pat.txt"));
+}
+
+class DriverStep : public testing::Test {
+ protected:
+  DriverStep() : clock_(1), rng_(clock_), dir_(scratch_.path()), run_{st_, con_, rng_, dir_} {}
+  testsupport::ScratchDir scratch_;
+  console::FixedClock clock_;
+  console::Random rng_;
+  console::WorkDir dir_;
+  RunState st_;
+  RecordingConsole con_;
+  Run run_;
+};
+
+TEST_F(DriverStep, RepeatWarningOnlyWhenRepeatsComeEarly) {
+  struct Case {
+    int quizzes, minqz;
+    bool warned;
+  };
+  for (Case c : {Case{10, 10, false}, Case{10, 9, true}, Case{20, 12, false}, Case{20, 11, true}}) {
+    con_.ClrScr();
+    st_.QNUM = c.quizzes;
+    st_.MINQZ = c.minqz;
+    st_.RES = true;  // after sectoring by question nothing is asked
+    driver::RepeatWarning(run_);
+    EXPECT_EQ(con_.Text(3, 3, 47) == "Regular question repeats will begin after quiz ", c.warned)
+        << c.quizzes << "/" << c.minqz;
+  }
+  EXPECT_EQ(con_.Pending(), 0u);
+}
+
+TEST_F(DriverStep, ApprovalMenuWrapsAndTakesAWaitingKeyFirst) {
+  con_.TextColor(console::kYellow);
+  con_.TextBackground(console::kBlue);
+  con_.Keys(kKeyUp + "\r");  // Up from the first line wraps to the second
+  ASSERT_TRUE(driver::ApprovalMenu(run_));
+  EXPECT_EQ(st_.V, 1);
+  EXPECT_EQ(con_.At(16, 4).bg, console::kRed);
+  EXPECT_EQ(con_.At(16, 4).fg, console::kWhite);
+  EXPECT_EQ(con_.At(16, 3).bg, console::kBlue);
+
+  con_.Keys(kKeyDown + kKeyDown + "x\r");  // Down twice wraps back to the first
+  ASSERT_TRUE(driver::ApprovalMenu(run_));
+  EXPECT_EQ(st_.V, 2);
+
+  con_.Keys("\x1b");
+  EXPECT_FALSE(driver::ApprovalMenu(run_));
+}
+
+}  // namespace
+}  // namespace packets
