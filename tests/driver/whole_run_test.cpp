@@ -62,7 +62,7 @@ class WholeRun : public testing::Test {
     console::FixedClock clock(5);
     console::Random rng(clock);
     console::WorkDir dir(dir_.path());
-    Run run{st_, con_, rng, dir};
+    packets::Run run{st_, con_, rng, dir};
     driver::RunPackets(run, [](const std::string&) { return std::nullopt; });
   }
   testsupport::ScratchDir dir_;
@@ -102,7 +102,9 @@ TEST_F(WholeRun, FromTheTitleThroughTheQuizzesBackToExit) {
 
   // The files of the run.
   EXPECT_EQ(dir_.Get("temp2.txt"), "Exit\r\n");
-  const std::string pattern = std::string(30, 'n') + "\r\n";
+  // Saving the style set the template: "A" in the specialty window 1 to 5.
+  const std::string pattern = "AAAAA" + std::string(25, 'n') + "\r\n";
+  EXPECT_NE(dir_.Get("Team.spe").find(pattern), std::string::npos);
   EXPECT_EQ(dir_.Get("pat.txt"), pattern + pattern + pattern);
   EXPECT_EQ(dir_.Get("TEAM.qui"), "Quiz 1\r\nQuiz 2\r\nQuiz 3\r\n");
   EXPECT_EQ(dir_.Get("TEAM.inf"), "\r\n");  // no run notes: one empty line
@@ -170,7 +172,7 @@ class DriverStep : public testing::Test {
   console::WorkDir dir_;
   RunState st_;
   RecordingConsole con_;
-  Run run_;
+  packets::Run run_;
 };
 
 TEST_F(DriverStep, RepeatWarningOnlyWhenRepeatsComeEarly) {
