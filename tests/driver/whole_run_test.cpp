@@ -87,7 +87,7 @@ TEST_F(WholeRun, FromTheTitleThroughTheQuizzesBackToExit) {
 
   const std::string warning = con_.ScreenWith("Do you wish to resector?");
   ASSERT_FALSE(warning.empty());
-  EXPECT_EQ(Row(warning, 3).substr(2, 49), "Regular question repeats will begin after quiz 1");
+  EXPECT_EQ(Row(warning, 3).substr(2, 49), "Regular question repeats will begin after quiz 1 ");
   EXPECT_EQ(Row(warning, 4).substr(2, 25), "Do you wish to resector? ");
 
   const std::string approval = con_.ScreenWith("Approve specialty combinations for each quiz");
