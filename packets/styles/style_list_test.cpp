@@ -14,13 +14,6 @@ StyleList Numbered(int named) {
   return list;
 }
 
-TEST(StyleList, AShortListIsShownWhole) {
-  StyleList list = Numbered(2);
-  EXPECT_EQ(HiddenLines(list), 0);
-  EXPECT_EQ(MenuEntries(list), (std::vector<std::string>{"S1", "S2", "Enter New Specs", "Exit"}));
-  EXPECT_EQ(MenuEntries(StyleList{}), (std::vector<std::string>{"Exit"}));
-}
-
 TEST(StyleList, ALongListShowsItsLastSeventeenLinesAndKeepsTheOthers) {
   StyleList list = Numbered(19);  // 20 lines
   EXPECT_EQ(HiddenLines(list), 3);
