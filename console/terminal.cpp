@@ -264,12 +264,20 @@ std::unique_ptr<Console> OpenTerminal() {
   }
   SignalBlock block;
   SaveSignals();
+  const char* term = std::getenv("TERM");
+  std::string type = "The terminal type \"" + std::string(term ? term : "") + "\"";
   SCREEN* screen = newterm(nullptr, stdout, stdin);
   if (screen == nullptr) {
     PutBackSignals();
-    const char* term = std::getenv("TERM");
-    throw std::runtime_error("The terminal type \"" + std::string(term ? term : "") +
-                             "\" is not known.");
+    throw std::runtime_error(type + " is not known.");
+  }
+  char* cursor_address = tigetstr("cup");
+  if (cursor_address == nullptr || cursor_address == reinterpret_cast<char*>(-1)) {
+    endwin();
+    delscreen(screen);
+    PutBackSignals();
+    throw std::runtime_error(type +
+                             " cannot place the cursor; the program needs a full-screen terminal.");
   }
   g_screen = screen;
   g_in_curses = 1;

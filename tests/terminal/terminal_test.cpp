@@ -48,6 +48,9 @@ class TerminalTest : public ::testing::Test {
   void Start(int cols, int rows, const std::string& args, const std::string& drawn,
              bool without_bce = false) {
     std::vector<std::string> env{"TERMCHECK=" + Termcheck()};
+    for (const char* name : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"}) {
+      if (const char* value = std::getenv(name)) env.push_back(std::string(name) + "=" + value);
+    }
     pane_ = std::make_unique<TmuxPane>(cols, rows, env);
     std::ofstream(pane_->Dir() / "run.sh") << kWrapper;
     std::string run = "sh \"$HOME/run.sh\" ";
