@@ -134,7 +134,10 @@ std::string QuestionText(Draw& d) {
   // A few questions keep a lower-case first letter, as typed.
   std::string question = Fill(d, p.question);
   if (question[0] != 'w') question = Capitalized(question);
-  return question + (d.Chance(20) ? "\t" : " ") + Capitalized(Fill(d, p.answer));
+  // One draw per statement: the order of draws must not depend on the compiler.
+  const char* gap = d.Chance(20) ? "\t" : " ";
+  const std::string answer = Capitalized(Fill(d, p.answer));
+  return question + gap + answer;
 }
 
 /// The made-up text of a verse: the same for every question on it.
@@ -228,7 +231,9 @@ std::string SituationSection(Draw& d) {
       if (to != std::string::npos) intro.replace(to, 1, "\t");
     }
     const QuestionPattern& saying = d.Pick(kSayings);
-    std::string quote = Fill(d, saying.question) + "*" + Fill(d, saying.answer);
+    std::string quote = Fill(d, saying.question);
+    quote += "*";
+    quote += Fill(d, saying.answer);
     if (d.Chance(10)) {
       // A long situation, past the first 254 characters of its record.
       for (int i = 0; i < 4; ++i) quote += " " + Capitalized(Fill(d, d.Pick(kClauses))) + ".";
