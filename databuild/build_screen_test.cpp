@@ -58,23 +58,5 @@ TEST(CounterBoard, CountersAreRightAlignedInFourColumnsAfterFourBlanks) {
   EXPECT_EQ(con.Text(13, 7, 5), "12345");
 }
 
-TEST(BuildScreen, MessagesAboutTheDatabase) {
-  EXPECT_EQ(FormattingErrorText(27), "  Formatting error in line 27 of file Mat.dsk");
-  console::VirtualConsole con;
-  con.Write("old text");
-  ShowDatabaseFault(con, EndedEarlyText(3));
-  EXPECT_EQ(con.Text(1, 1, 8), "        ");
-  EXPECT_EQ(con.Row(2).substr(0, 66),
-            "  File Mat.dsk ends after line 3, before its fourth separator line");
-  EXPECT_EQ(con.WhereY(), 3);
-}
-
-TEST(BuildScreen, WaitForEnterPassesOverOtherKeys) {
-  console::VirtualConsole con;
-  con.Keys("x" + console::kKeyDown + "\r" + "y");
-  WaitForEnter(con);
-  EXPECT_EQ(con.Pending(), 1u);
-}
-
 }  // namespace
 }  // namespace databuild

@@ -94,20 +94,5 @@ TEST_F(StagingTest, FileThatCannotBeCreatedIsARuntimeErrorAndLeavesNoTemporaries
   EXPECT_EQ(Names(), std::set<std::string>{"Co.b.new"});
 }
 
-TEST_F(StagingTest, LimitedCopyKeepsChaptersOneToFiveAndTwentySixToTwentyEight) {
-  console::WorkDir dir(root_);
-  Staging staging(dir);
-  console::TextWriter& w = staging.Create("Mat.c");
-  for (const char* r : {" 1: 1 a", " 5:48 b", " 6: 1 c", "25:46 d", "26: 1 e", "27:66 f"}) {
-    w.WriteLn(r);
-  }
-  w.Close();
-  std::vector<int> seen;
-  EXPECT_EQ(LL(staging, "Mat.c", [&](int n) { seen.push_back(n); }), 4);
-  EXPECT_EQ(seen, (std::vector<int>{1, 2, 3, 4}));
-  staging.Commit();
-  EXPECT_EQ(Get("LLMat.c"), " 1: 1 a\r\n 5:48 b\r\n26: 1 e\r\n27:66 f\r\n");
-}
-
 }  // namespace
 }  // namespace databuild

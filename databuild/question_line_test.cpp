@@ -24,54 +24,6 @@ TEST(ReferenceOrder, ComparesReferencesAsText) {
   EXPECT_FALSE(order.Accept(" 2: 9"));
 }
 
-TEST(ParseRegular, TakesTheFieldsByColumn) {
-  auto q = ParseRegular("xx 5: 3\tb Who went up?\tThe crowd.");
-  ASSERT_TRUE(q);
-  EXPECT_EQ(q->ref, " 5: 3");
-  EXPECT_EQ(q->separator, '\t');
-  EXPECT_EQ(q->set, 'b');
-  EXPECT_EQ(q->text, "Who went up?\tThe crowd.");
-}
-
-TEST(ParseRegular, RejectsBadSetSeparatorReferenceAndShortLines) {
-  EXPECT_TRUE(ParseRegular("   5: 3 a "));  // the fixed fields, no text
-  EXPECT_FALSE(ParseRegular("   5: 3 a"));  // column 10 missing
-  EXPECT_FALSE(ParseRegular("   5: 3 d text"));
-  EXPECT_FALSE(ParseRegular("   5: 3 A text"));
-  EXPECT_FALSE(ParseRegular("   5: 3xa text"));  // the index reads the verse up to column 8
-  EXPECT_FALSE(ParseRegular("   5; 3 a text"));
-  EXPECT_FALSE(ParseRegular("  05: 3 a text"));
-  EXPECT_FALSE(ParseRegular(""));
-  EXPECT_FALSE(ParseRegular(std::string_view("   5: 3\0a text", 14)));
-}
-
-TEST(ParseRegular, CutsTheTextAfter510Characters) {
-  std::string line = "   1: 1 c " + std::string(590, 'w');  // a line of 600 characters
-  auto q = ParseRegular(line);
-  ASSERT_TRUE(q);
-  EXPECT_EQ(q->text.size(), 510u);
-}
-
-TEST(ParseReference, NeedsTabsASetOfBOrCAndAMark) {
-  auto both = ParseReference("   7:12\t V  O\tb What did he say?");
-  ASSERT_TRUE(both);
-  EXPECT_TRUE(both->IsCv());
-  EXPECT_TRUE(both->IsCo());
-  EXPECT_EQ(both->set, 'b');
-  EXPECT_EQ(both->text, "What did he say?");
-  auto co = ParseReference("   7:12\t    O\tc text");
-  ASSERT_TRUE(co);
-  EXPECT_FALSE(co->IsCv());
-  EXPECT_TRUE(co->IsCo());
-  EXPECT_FALSE(ParseReference("   7:12\t     \tc text"));  // no mark
-  EXPECT_FALSE(ParseReference("   7:12\tV    \tc text"));  // "V" in the wrong column
-  EXPECT_FALSE(ParseReference("   7:12\t V  O\ta text"));  // no set "a" here
-  EXPECT_FALSE(ParseReference("   7:12  V  O\tb text"));   // column 8 not a tab
-  EXPECT_FALSE(ParseReference("   7:12\t V  O b text"));   // column 14 not a tab
-  EXPECT_FALSE(ParseReference("   7:1 \t V  O\tb text"));  // malformed reference
-  EXPECT_FALSE(ParseReference("   7:12\t V  O\tb"));       // too short
-}
-
 TEST(ParseFtv, TheFirstReadingChecksOnlyTabsAndTheReference) {
   const char* odd = "  27: 4\tXTV \tz*w*The rest of it.";
   auto first = ParseFtv(odd, FtvReading::kFirst);
@@ -101,18 +53,6 @@ TEST(ParseFtv, TheSecondReadingChecksClassRankAndCode) {
   EXPECT_FALSE(ParseFtv("   3: 2\tFTV \tp 5 text", FtvReading::kSecond));
   EXPECT_FALSE(ParseFtv("   3: 2\tGTV \tp 9 text", FtvReading::kSecond));
   EXPECT_FALSE(ParseFtv("   3: 2\tFTV \tP 9 text", FtvReading::kSecond));
-}
-
-TEST(ParseSituation, NeedsATabOrBlankInColumn8) {
-  auto q = ParseSituation("  28:20 Jesus to the eleven: \"Go *and teach.\"");
-  ASSERT_TRUE(q);
-  EXPECT_EQ(q->ref, "28:20");
-  EXPECT_EQ(q->separator, ' ');
-  EXPECT_EQ(q->text, "Jesus to the eleven: \"Go *and teach.\"");
-  EXPECT_TRUE(ParseSituation("  28:20\t"));
-  EXPECT_FALSE(ParseSituation("  28:20"));
-  EXPECT_FALSE(ParseSituation("  28:20-text"));
-  EXPECT_FALSE(ParseSituation("  28:2  text"));
 }
 
 }  // namespace

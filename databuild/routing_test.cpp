@@ -87,39 +87,6 @@ TEST(FtvRouting, TheTableAgreesWithTheRulesForEveryClassRankAndCode) {
   }
 }
 
-const FtvPool& Pool(std::string_view name) {
-  for (const FtvPool& p : kFtvPools) {
-    if (p.name == name) return p;
-  }
-  throw std::logic_error("no pool");
-}
-
-TEST(FtvRouting, PrimaryRankQOwnRecordLeftOutOf58ButItsVariantsThere) {
-  FtvLine q = Line('p', 'q', "FTV ");
-  FtvRoute r58 = Route(Pool("Ftv.58"), q);
-  EXPECT_FALSE(r58.own);
-  EXPECT_TRUE(r58.variants);
-  EXPECT_EQ(r58.Questions(), 1);  // the two variant records count as one question
-  FtvRoute r59 = Route(Pool("Ftv.59"), q);
-  EXPECT_TRUE(r59.own);
-  EXPECT_TRUE(r59.variants);
-  EXPECT_EQ(r59.Questions(), 2);
-}
-
-TEST(FtvRouting, OtherRankXGoesOnlyTo60AndThereOnlyAsVariants) {
-  for (const FtvPool& pool : kFtvPools) {
-    FtvRoute r = Route(pool, Line('n', 'x', "FTVR"));
-    EXPECT_FALSE(r.own) << pool.name;
-    EXPECT_EQ(r.variants, pool.name == "Ftv.60") << pool.name;
-  }
-}
-
-TEST(Records, LayoutsOfTheFamilies) {
-  EXPECT_EQ(PlainRecord(" 5: 3", '\t', "Who? Them."), " 5: 3\tWho? Them.");
-  EXPECT_EQ(ReferenceRecord("12:30", "CV", "What?"), "12:30\tCV\tWhat?");
-  EXPECT_EQ(FtvRecord("12:30", "QUO ", "Words."), "12:30\tQUO \tWords.");
-}
-
 TEST(Records, LimitedChaptersAreOneToFiveAndTwentySixToTwentyEight) {
   for (const char* in : {" 1: 1\tx", " 5:48 y", "26:75", "27: 1", "28:20"}) {
     EXPECT_TRUE(IsLimitedChapter(in)) << in;
