@@ -1,6 +1,5 @@
 #include "databuild/build_screen.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 namespace databuild {
