@@ -1,0 +1,232 @@
+#include "databuild/builder.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "databuild/database.h"
+#include "databuild/install.h"
+#include "databuild/question_line.h"
+#include "databuild/routing.h"
+
+namespace databuild {
+
+namespace {
+
+/// Why the database was not accepted.
+struct Fault {
+  Outcome outcome;
+  int line;
+};
+
+/// A data file written during one section, with its question count.
+struct Output {
+  std::string_view name;
+  console::TextWriter* writer;
+  int count;
+};
+
+class Builder {
+ public:
+  Builder(console::Console& con, const console::WorkDir& dir, const Database& db, const Pace& pace)
+      : con_(con), db_(db), staging_(dir), walker_(db), board_(con, pace) {}
+
+  Outcome Run();
+
+ private:
+  std::optional<Fault> RegularSection();
+  std::optional<Fault> ReferenceSection();
+  std::optional<Fault> ReadFtv(FtvReading reading);
+  std::optional<Fault> SituationSection();
+  void LLMAT();
+
+  /// Reads the question lines of the current section up to its separator,
+  /// handing each to `take`, which returns false for a line that fails its
+  /// checks.
+  template <class Take>
+  std::optional<Fault> ReadSection(Take take);
+  std::vector<Output> Open(std::initializer_list<std::string_view> names);
+  void ShowCounts(const std::vector<Output>& outputs);
+  void Close(std::vector<Output>& outputs);
+
+  console::Console& con_;
+  const Database& db_;
+  Staging staging_;
+  SectionWalker walker_;
+  CounterBoard board_;
+};
+
+template <class Take>
+std::optional<Fault> Builder::ReadSection(Take take) {
+  for (;;) {
+    switch (walker_.Next()) {
+      case SectionWalker::Step::kSeparator:
+        return std::nullopt;
+      case SectionWalker::Step::kEnd:
+        return Fault{Outcome::kEndedEarly, db_.LineCount()};
+      case SectionWalker::Step::kQuestion:
+        if (!take(walker_.Line())) return Fault{Outcome::kFormattingError, walker_.LineNumber()};
+        board_.Tick();
+        break;
+    }
+  }
+}
+
+std::vector<Output> Builder::Open(std::initializer_list<std::string_view> names) {
+  std::vector<Output> outputs;
+  for (std::string_view name : names) outputs.push_back({name, &staging_.Create(name), 0});
+  return outputs;
+}
+
+void Builder::ShowCounts(const std::vector<Output>& outputs) {
+  for (const Output& o : outputs) board_.Set(OnScreen(o.name).counter, o.count);
+}
+
+void Builder::Close(std::vector<Output>& outputs) {
+  board_.Flush();
+  for (Output& o : outputs) o.writer->Close();
+}
+
+std::optional<Fault> Builder::RegularSection() {
+  std::vector<Output> out = Open({"Mat.a", "Mat.b", "Mat.c"});
+  ReferenceOrder order;
+  auto fault = ReadSection([&](std::string_view line) {
+    std::optional<RegularLine> q = ParseRegular(line);
+    if (!q || !order.Accept(q->ref)) return false;
+    const std::string record = PlainRecord(q->ref, q->separator, q->text);
+    for (std::size_t i = 0; i < kRegularFiles.size(); ++i) {
+      if (!TakesSet(kRegularFiles[i].sets, q->set)) continue;
+      out[i].writer->WriteLn(record);
+      ++out[i].count;
+    }
+    ShowCounts(out);
+    return true;
+  });
+  if (fault) return fault;
+  Close(out);
+  return std::nullopt;
+}
+
+std::optional<Fault> Builder::ReferenceSection() {
+  DrawLabels(con_, {"Co.b", "Co.c", "Cv.b", "Cv.c"});
+  std::vector<Output> out = Open({"Co.b", "Co.c", "Cv.b", "Cv.c"});
+  ReferenceOrder order;
+  auto fault = ReadSection([&](std::string_view line) {
+    std::optional<ReferenceLine> q = ParseReference(line);
+    if (!q || !order.Accept(q->ref)) return false;
+    for (std::size_t i = 0; i < kReferenceFiles.size(); ++i) {
+      const ReferenceFile& file = kReferenceFiles[i];
+      const bool marked = file.mark == 'O' ? q->IsCo() : q->IsCv();
+      if (!marked || !TakesSet(file.sets, q->set)) continue;
+      out[i].writer->WriteLn(ReferenceRecord(q->ref, file.kind, q->text));
+      ++out[i].count;
+    }
+    ShowCounts(out);
+    return true;
+  });
+  if (fault) return fault;
+  Close(out);
+  return std::nullopt;
+}
+
+std::optional<Fault> Builder::ReadFtv(FtvReading reading) {
+  std::vector<const FtvPool*> pools;
+  std::vector<Output> out;
+  for (const FtvPool& pool : kFtvPools) {
+    if (pool.reading != reading) continue;
+    pools.push_back(&pool);
+    DrawLabels(con_, {pool.name});
+    out.push_back({pool.name, &staging_.Create(pool.name), 0});
+  }
+  if (reading == FtvReading::kSecond) DrawSecondHeading(con_);
+  ReferenceOrder order;
+  auto fault = ReadSection([&](std::string_view line) {
+    std::optional<FtvLine> q = ParseFtv(line, reading);
+    if (!q || !order.Accept(q->ref)) return false;
+    for (std::size_t i = 0; i < pools.size(); ++i) {
+      const FtvRoute route = Route(*pools[i], *q);
+      if (route.own) out[i].writer->WriteLn(FtvRecord(q->ref, q->code, q->text));
+      if (route.variants) {
+        for (std::string_view code : kVariantCodes) {
+          out[i].writer->WriteLn(FtvRecord(q->ref, code, q->text));
+        }
+      }
+      out[i].count += route.Questions();
+    }
+    ShowCounts(out);
+    return true;
+  });
+  if (fault) return fault;
+  Close(out);
+  return std::nullopt;
+}
+
+std::optional<Fault> Builder::SituationSection() {
+  DrawLabels(con_, {kSituationFile});
+  std::vector<Output> out = Open({kSituationFile});
+  ReferenceOrder order;
+  auto fault = ReadSection([&](std::string_view line) {
+    std::optional<SituationLine> q = ParseSituation(line);
+    if (!q || !order.Accept(q->ref)) return false;
+    out[0].writer->WriteLn(PlainRecord(q->ref, q->separator, q->text));
+    ++out[0].count;
+    ShowCounts(out);
+    return true;
+  });
+  if (fault) return fault;
+  Close(out);
+  return std::nullopt;
+}
+
+void Builder::LLMAT() {
+  DrawLimitedHeading(con_);
+  for (const LimitedOnScreen& copy : kLimitedOnScreen) {
+    DrawLimitedName(con_, copy);
+    LL(staging_, copy.file, [&](int count) {
+      board_.Set(copy.counter, count);
+      board_.Tick();
+    });
+  }
+  board_.Flush();
+}
+
+Outcome Builder::Run() {
+  std::optional<Fault> fault = RegularSection();
+  if (!fault) fault = ReferenceSection();
+  if (!fault) {
+    // The FTV section is read twice, the second time from its first line.
+    const SectionWalker::Mark ftv_start = walker_.Here();
+    fault = ReadFtv(FtvReading::kFirst);
+    if (!fault) {
+      walker_.Restart(ftv_start);
+      fault = ReadFtv(FtvReading::kSecond);
+    }
+  }
+  if (!fault) fault = SituationSection();
+  if (fault) {
+    staging_.Discard();
+    ShowDatabaseFault(con_, fault->outcome == Outcome::kFormattingError
+                                ? FormattingErrorText(fault->line)
+                                : EndedEarlyText(fault->line));
+    WaitForEnter(con_);
+    WaitForEnter(con_);
+    return fault->outcome;
+  }
+  LLMAT();
+  staging_.Commit();
+  DrawSuccess(con_);
+  WaitForEnter(con_);
+  con_.ClrScr();
+  return Outcome::kInstalled;
+}
+
+}  // namespace
+
+Outcome BuildDataFiles(console::Console& con, const console::WorkDir& dir, const Pace& pace) {
+  DrawStart(con);
+  const Database db = Database::Load(dir);
+  Builder builder(con, dir, db, pace);
+  return builder.Run();
+}
+
+}  // namespace databuild

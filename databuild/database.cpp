@@ -1,0 +1,44 @@
+#include "databuild/database.h"
+
+namespace databuild {
+
+namespace {
+
+std::vector<std::string> SplitLines(console::TextReader& reader) {
+  std::vector<std::string> lines;
+  while (!reader.Eof()) lines.push_back(reader.ReadLine());
+  return lines;
+}
+
+}  // namespace
+
+Database Database::Load(const console::WorkDir& dir) {
+  console::TextReader reader = dir.OpenRead(kDatabaseName);
+  Database db;
+  db.lines_ = SplitLines(reader);
+  return db;
+}
+
+Database Database::FromText(std::string text) {
+  console::TextReader reader(std::move(text), std::string(kDatabaseName));
+  Database db;
+  db.lines_ = SplitLines(reader);
+  return db;
+}
+
+SectionWalker::Step SectionWalker::Next() {
+  if (number_ >= db_.LineCount()) return Step::kEnd;
+  ++number_;
+  if (section_start_) {
+    section_start_ = false;
+    return Step::kQuestion;
+  }
+  std::string_view line = db_.Line(number_);
+  if (!line.empty() && line[0] == '=') {
+    section_start_ = true;
+    return Step::kSeparator;
+  }
+  return Step::kQuestion;
+}
+
+}  // namespace databuild
