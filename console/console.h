@@ -108,6 +108,10 @@ class Console {
   /// (which moves the cursor to the next row). At most `capacity` characters.
   std::string ReadLine(std::size_t capacity = 255);
 
+  /// Makes what was written visible now, without waiting for a key (a real
+  /// terminal draws its screen; the virtual one has nothing to do).
+  void Refresh() { Show(); }
+
   /// The 80 characters of a row (1-based).
   std::string Row(int y) const;
   /// The cell at (x, y), both 1-based.

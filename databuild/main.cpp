@@ -12,8 +12,8 @@ int main() {
       [&] {
         std::unique_ptr<console::Console> con = console::OpenTerminal();
         databuild::Pace pace;
-        // The terminal shows the screen when it looks for a waiting key.
-        pace.present = [&con] { con->KeyPressed(); };
+        // The counters are drawn as they change, at the pace's rate.
+        pace.present = [&con] { con->Refresh(); };
         outcome = databuild::BuildDataFiles(*con, console::WorkDir("."), pace);
       },
       console::RestoreTerminal);
