@@ -1,0 +1,158 @@
+#include "packets/material/count_file.h"
+
+#include <string_view>
+
+#include "console/runtime_error.h"
+
+namespace packets::material {
+
+namespace {
+
+constexpr int kFields = 7;
+constexpr int kMaxCount = 255;
+
+std::string Where(const std::string& name, int line) {
+  return name + ", line " + std::to_string(line) + ": ";
+}
+
+/// Converts one run of characters as the reading of a number does: an
+/// optionally signed decimal within -32768..32767, else runtime error 106.
+int ConvertNumber(std::string_view run, const std::string& name, int line) {
+  std::string_view digits = run;
+  bool negative = false;
+  if (!digits.empty() && (digits[0] == '+' || digits[0] == '-')) {
+    negative = digits[0] == '-';
+    digits.remove_prefix(1);
+  }
+  bool ok = !digits.empty() && digits.size() <= 6;
+  long value = 0;
+  for (char c : digits) {
+    if (c < '0' || c > '9') {
+      ok = false;
+      break;
+    }
+    value = value * 10 + (c - '0');
+  }
+  if (negative) value = -value;
+  if (!ok || value < -32768 || value > 32767) {
+    throw console::RuntimeError(console::kErrInvalidNumber,
+                                "reading a number from " + name + ", line " + std::to_string(line) +
+                                    " (\"" + std::string(run.substr(0, 40)) + "\")");
+  }
+  return static_cast<int>(value);
+}
+
+/// Splits a line into at most `kFields` numbers; returns how many it held.
+int ParseLine(std::string_view text, const std::string& name, int line,
+              std::array<int, kFields>& out) {
+  int found = 0;
+  std::size_t pos = 0;
+  while (found < kFields) {
+    while (pos < text.size() && static_cast<unsigned char>(text[pos]) <= 32) ++pos;
+    if (pos >= text.size()) break;
+    std::size_t start = pos;
+    while (pos < text.size() && static_cast<unsigned char>(text[pos]) > 32) ++pos;
+    out[static_cast<std::size_t>(found++)] =
+        ConvertNumber(text.substr(start, pos - start), name, line);
+  }
+  return found;
+}
+
+bool IsBlank(std::string_view text) {
+  for (char c : text) {
+    if (static_cast<unsigned char>(c) > 32) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void WriteCountFile(const RunState& st, const console::WorkDir& dir, const std::string& name) {
+  console::TextWriter out = dir.Replace(name);
+  std::string text;
+  for (int c = 1; c <= CHMAX; ++c) {
+    for (int v = 1; v <= VMAX; ++v) {
+      text = std::to_string(c) + ' ' + std::to_string(v) + ' ' + std::to_string(st.QCOUNT(c, v)) +
+             ' ' + std::to_string(st.FCOUNT(c, v)) + ' ' + std::to_string(st.RCOUNT(c, v)) + ' ' +
+             std::to_string(st.OCOUNT(c, v)) + ' ' + std::to_string(st.SCOUNT(c, v));
+      out.WriteLn(text);
+    }
+  }
+  out.Close();
+}
+
+std::optional<std::string> CountCursor::Open(const Run& run) {
+  return Open(OpenCountFile(run));
+}
+
+std::optional<std::string> CountCursor::Open(console::TextReader reader) {
+  open_ = false;
+  line_ = 1;
+  name_ = reader.Name();
+  std::array<int, kFields> field{};
+  for (int n = 1; n <= kCountLines; ++n) {
+    if (reader.Eof()) {
+      return Where(name_, n) + "the file ends here; a count file holds " +
+             std::to_string(kCountLines) + " lines";
+    }
+    std::string text = reader.ReadLine();
+    int found = ParseLine(text, name_, n, field);
+    if (found < kFields) {
+      return Where(name_, n) + "seven numbers expected, " + std::to_string(found) + " found";
+    }
+    const int chapter = (n - 1) / VMAX + 1;
+    const int verse = (n - 1) % VMAX + 1;
+    if (field[0] != chapter || field[1] != verse) {
+      return Where(name_, n) + "names chapter " + std::to_string(field[0]) + " verse " +
+             std::to_string(field[1]) + " where chapter " + std::to_string(chapter) + " verse " +
+             std::to_string(verse) + " belongs";
+    }
+    for (int k = 2; k < kFields; ++k) {
+      const int count = field[static_cast<std::size_t>(k)];
+      if (count < 0 || count > kMaxCount) {
+        return Where(name_, n) + "a count of " + std::to_string(count) + " is outside 0 to " +
+               std::to_string(kMaxCount);
+      }
+    }
+    auto u8 = [&](int k) { return static_cast<std::uint8_t>(field[static_cast<std::size_t>(k)]); };
+    lines_[static_cast<std::size_t>(n - 1)] = Packed{u8(2), u8(3), u8(4), u8(5), u8(6)};
+  }
+  for (int n = kCountLines + 1; !reader.Eof(); ++n) {
+    if (!IsBlank(reader.ReadLine())) {
+      return Where(name_, n) + "a count file ends after line " + std::to_string(kCountLines);
+    }
+  }
+  open_ = true;
+  return std::nullopt;
+}
+
+void CountCursor::Seek(int line) {
+  CheckIndex("count file line", line, kCountLines + 1);
+  line_ = line;
+}
+
+CountLine CountCursor::At(int line) const {
+  if (!open_) ThrowIndexError("count file (not open) line", line, 1, 0);
+  CheckIndex("count file line", line, kCountLines);
+  const Packed& p = lines_[static_cast<std::size_t>(line - 1)];
+  return CountLine{(line - 1) / VMAX + 1, (line - 1) % VMAX + 1, p.q, p.f, p.r, p.o, p.s};
+}
+
+CountLine CountCursor::Read() {
+  CountLine l = At(line_);
+  ++line_;
+  return l;
+}
+
+CountLine READ11(RunState& st, CountCursor& cursor) {
+  CountLine l = cursor.Read();
+  st.QPS[st.S] += l.q;
+  st.FPS[st.S] += l.f;
+  st.RPS[st.S] += l.r;
+  st.OPS[st.S] += l.o;
+  st.SPS[st.S] += l.s;
+  st.CH = l.chapter;
+  return l;
+}
+
+}  // namespace packets::material
