@@ -95,10 +95,9 @@ TEST_F(ByQuestion, OneVerseIsSplitOverEverySector) {
   Resector();
   EXPECT_EQ(SectorBounds(sc.st), (Bounds{"3:4-3:4", "3:4-3:4", "3:4-3:4", "3:4-3:4"}));
   // The split verse's specialty questions belong to the first sector.
-  EXPECT_EQ(SectorCounts(sc.st), (std::vector<Counts>{{3, 2, 0, 0, 0},
-                                                      {2, 0, 0, 0, 0},
-                                                      {2, 0, 0, 0, 0},
-                                                      {3, 0, 0, 0, 0}}));
+  EXPECT_EQ(
+      SectorCounts(sc.st),
+      (std::vector<Counts>{{3, 2, 0, 0, 0}, {2, 0, 0, 0, 0}, {2, 0, 0, 0, 0}, {3, 0, 0, 0, 0}}));
   ExpectEveryQuestionInItsSector(sc.st, false);
 }
 

@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <ostream>
 #include <fstream>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -84,7 +84,6 @@ inline std::string QuestionLines(const std::vector<std::pair<std::pair<int, int>
   }
   return out;
 }
-
 
 /// Sets the material bounds and the number of sectors, and totals the
 /// per-verse tables over the material as the index does.
