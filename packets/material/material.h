@@ -39,8 +39,8 @@ std::optional<std::string> BuildIndex(Run& run);
 /// tables and works out the before-material totals (BEFORE, FBEFORE,
 /// RBEFORE, OBEFORE, SBEFORE, with TEMPS as BCOUNT leaves it) and the
 /// material totals (TQUEST, FQUEST, RQUEST, OQUEST, SQUEST). Refusal for a
-/// malformed count file (see CountCursor::Open) or material bounds outside
-/// the book.
+/// malformed count file (see CountCursor::Open), material bounds outside
+/// the book, or a number of sectors (st.SECTORS) outside 1 to 30.
 std::optional<std::string> ReadIndex(Run& run);
 
 /// `BCOUNT`: adds the five counts of verse (st.CH, st.V) to BEFORE, FBEFORE,

@@ -110,6 +110,10 @@ std::optional<std::string> BuildIndex(Run& run) {
 }
 
 std::optional<std::string> CheckMaterialBounds(const RunState& st) {
+  if (st.SECTORS < 1 || st.SECTORS > SCMAX) {
+    return st.F2 + ": " + std::to_string(st.SECTORS) + " questions per quiz is not one of 1 to " +
+           std::to_string(SCMAX);
+  }
   auto in = [](int value, int high) { return value >= 1 && value <= high; };
   const bool inside =
       in(st.BCHAP, CHMAX) && in(st.ECHAP, CHMAX) && in(st.BVER, VMAX) && in(st.EVER, VMAX);

@@ -27,7 +27,8 @@ std::variant<VerseRef, std::string> ReadReference(std::string_view text, const s
                                                   int line);
 
 /// A refusal naming the style file when the material's bounds lie outside
-/// the book or its first verse comes after its last.
+/// the book or its first verse comes after its last, or when the number of
+/// sectors (questions per quiz) is not 1 to 30.
 std::optional<std::string> CheckMaterialBounds(const RunState& st);
 
 /// Sets the ten totals from the per-verse tables: BCOUNT over every verse

@@ -36,6 +36,7 @@ TEST(ReadReference, OutOfRangeIsRefusedInWords) {
 struct IndexScene : Scene {
   IndexScene(const std::string& regular, const std::string& ftv = "", const std::string& cv = "",
              const std::string& co = "", const std::string& sit = "") {
+    st.SECTORS = 1;
     st.F2 = "Test.spe";
     st.F3 = "Mat.B";
     st.F4 = "FTV.59";
@@ -172,6 +173,8 @@ TEST(ReadIndex, RefusesAMalformedCountFileAndBoundsOutsideTheBook) {
             "Test.spe: the material 29:1 to 1:1 lies outside chapters 1 to 28, verses 1 to 80");
   sc.st.BCHAP = 2;
   EXPECT_EQ(ReadIndex(sc.run), "Test.spe: the material begins at 2:1, after its end 1:1");
+  sc.st.SECTORS = 0;
+  EXPECT_EQ(ReadIndex(sc.run), "Test.spe: 0 questions per quiz is not one of 1 to 30");
 }
 
 TEST(ReadVerseTable, ReadsTheLastVerseOfEveryChapter) {

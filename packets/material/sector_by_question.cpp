@@ -31,6 +31,7 @@ constexpr const char* kByQuestionNotice =
 }  // namespace
 
 std::array<int, SCMAX + 1> QuestionSectorSizes(int t, int n) {
+  CheckIndex("sectors", n, SCMAX);
   std::array<int, SCMAX + 1> size{};
   const int b = t / n;
   for (int s = 1; s < n; ++s) size[static_cast<std::size_t>(s)] = b;
@@ -56,6 +57,7 @@ std::array<int, SCMAX + 1> QuestionSectorSizes(int t, int n) {
 void RESECTOR(Run& run) {
   RunState& st = run.st;
   const int n = st.SECTORS;
+  CheckIndex("SECTORS", n, SCMAX);
   st.RESEC = 1;
   st.MINQZ = st.TQUEST / n;
   run.con.WriteLn();

@@ -73,6 +73,8 @@ bool Attempt(RunState& st, int c1, int c3, Walk& walk) {
 bool SectorByVerse(Run& run) {
   RunState& st = run.st;
   const int n = st.SECTORS;
+  CheckIndex("SECTORS", n, SCMAX);
+  ClearSectorTable(st);
   ClearSectorCounts(st);
   st.RESEC = 0;
   Walk walk{st, st.BCHAP, st.BVER};
