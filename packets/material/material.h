@@ -29,7 +29,9 @@ std::optional<std::string> ReadVerseTable(Run& run);
 /// Counts the questions of the five question files (st.F3 regular, F4 FTV,
 /// F5 CV Ref, F6 CO Ref, F7 SIT; each read once) per chapter and verse into
 /// QCOUNT, FCOUNT, RCOUNT, OCOUNT, SCOUNT and writes the count file st.F11
-/// in the working directory. Empty lines at the end of a file count nothing.
+/// in the working directory (replacing it whole; st.F11DIR is cleared so
+/// that ReadIndex reads this one). Empty lines at the end of a file count
+/// nothing.
 /// Refusal (and no count file written) for a chapter outside 1 to 28, a
 /// verse outside 1 to 80, an empty line among the questions, or more than
 /// 255 questions of one kind on a verse.
@@ -63,9 +65,12 @@ void SPECOUNT(RunState& st);
 bool SectorByVerse(Run& run);
 
 /// `RESECTOR`: sectoring by individual questions. Shows "  The material
-/// will be sectored by individual questions." on row 6 and waits for Enter;
-/// fills the sector table as SectorByVerse does, with the planned sizes as
-/// regular counts; MINQZ = TQUEST div SECTORS; RESEC = 1.
+/// will be sectored by individual questions." on row 6, waits for Enter
+/// (a line read), clears row 6 and leaves the cursor at (1, 5); fills the
+/// sector table as SectorByVerse does, with the planned sizes as regular
+/// counts (a verse's questions may be split between two sectors; its
+/// specialty questions stay with the first); MINQZ = TQUEST div SECTORS;
+/// RESEC = 1. Works from the per-verse tables that ReadIndex filled.
 void RESECTOR(Run& run);
 
 /// `DISPLAY`: closes the last sector at ECHAP:EVER, writes the sector table

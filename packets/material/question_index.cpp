@@ -106,6 +106,7 @@ std::optional<std::string> BuildIndex(Run& run) {
     }
   }
   WriteCountFile(st, run.dir, st.F11);
+  st.F11DIR.clear();  // the fresh count file is the one in the working directory
   return std::nullopt;
 }
 

@@ -12,13 +12,6 @@ using testing_support::QuestionLines;
 using testing_support::Ref;
 using testing_support::Scene;
 
-TEST(ReadReference, ChapterFromTwoColumnsVerseAsANumber) {
-  auto ref = [](std::string_view text) { return std::get<VerseRef>(ReadReference(text, "f", 1)); };
-  EXPECT_EQ(ref(" 9:12\tWho?"), (VerseRef{9, 12}));
-  EXPECT_EQ(ref("12: 3 What?"), (VerseRef{12, 3}));
-  EXPECT_EQ(ref("28:80\t"), (VerseRef{28, 80}));
-}
-
 TEST(ReadReference, OutOfRangeIsRefusedInWords) {
   auto refusal = [](std::string_view text) {
     return std::get<std::string>(ReadReference(text, "Mat.A", 7));
@@ -56,7 +49,9 @@ TEST(BuildIndex, CountsEveryFileIntoItsTableAndWritesTheCountFile) {
   IndexScene sc(QuestionLines({{{1, 1}, 3}, {{9, 12}, 1}, {{12, 3}, 2}}),
                 QuestionLines({{{1, 1}, 1}}), QuestionLines({{{5, 2}, 2}}),
                 QuestionLines({{{28, 80}, 1}}), QuestionLines({{{12, 3}, 4}}) + "\r\n\r\n");
+  sc.st.F11DIR = "/a/directory/of/the/path";  // an older count file found there
   ASSERT_EQ(BuildIndex(sc.run), std::nullopt);
+  EXPECT_EQ(sc.st.F11DIR, "");
   EXPECT_EQ(sc.st.QCOUNT(1, 1), 3);
   EXPECT_EQ(sc.st.QCOUNT(9, 12), 1);
   EXPECT_EQ(sc.st.QCOUNT(12, 3), 2);

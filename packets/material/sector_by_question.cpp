@@ -28,53 +28,13 @@ constexpr SizeRule kSizeRules[] = {
 constexpr const char* kByQuestionNotice =
     "  The material will be sectored by individual questions.";
 
-}  // namespace
-
-std::array<int, SCMAX + 1> QuestionSectorSizes(int t, int n) {
-  CheckIndex("sectors", n, SCMAX);
-  std::array<int, SCMAX + 1> size{};
-  const int b = t / n;
-  for (int s = 1; s < n; ++s) size[static_cast<std::size_t>(s)] = b;
-  const double f = static_cast<double>(t) / n - b;
-  int added = 0;
-  for (const SizeRule& rule : kSizeRules) {
-    if (f < rule.from) continue;
-    if (rule.add_all) {
-      for (int s = 1; s < n; ++s) ++size[static_cast<std::size_t>(s)];
-      added += n - 1;
-    }
-    const int bound = (n - 1) / rule.bound_div * rule.bound_mul;
-    for (int s = 1; s <= bound; s += rule.step) {
-      size[static_cast<std::size_t>(s)] += rule.each;
-      added += rule.each;
-    }
-    break;
-  }
-  size[static_cast<std::size_t>(n)] = t - b * (n - 1) - added;
-  return size;
-}
-
-void RESECTOR(Run& run) {
-  RunState& st = run.st;
+/// The walk, one regular question at a time over the verse slots of the
+/// material in count-file line order: a sector closes on the verse where it
+/// has received its planned size (QPS) and the next one opens there, or on
+/// the next verse holding a question when that verse has none left. Sets
+/// BC, BV of every sector and EC, EV of all but the last.
+void CutByQuestions(RunState& st) {
   const int n = st.SECTORS;
-  CheckIndex("SECTORS", n, SCMAX);
-  st.RESEC = 1;
-  st.MINQZ = st.TQUEST / n;
-  run.con.WriteLn();
-  run.con.GotoXY(1, 6);
-  run.con.Write(kByQuestionNotice);
-  run.con.ReadLine();
-  run.con.GotoXY(1, 6);
-  run.con.ClrEol();
-  run.con.GotoXY(1, 5);
-
-  ClearSectorTable(st);
-  ClearSectorCounts(st);
-  const auto size = QuestionSectorSizes(st.TQUEST, n);
-  for (int s = 1; s <= n; ++s) st.QPS[s] = size[static_cast<std::size_t>(s)];
-
-  // The walk, one regular question at a time, over the verse slots of the
-  // material in count-file line order.
   const int last = CountLineOf(st.ECHAP, st.EVER);
   int line = CountLineOf(st.BCHAP, st.BVER);
   auto questions = [&](int l) { return int{st.QCOUNT((l - 1) / VMAX + 1, (l - 1) % VMAX + 1)}; };
@@ -123,6 +83,54 @@ void RESECTOR(Run& run) {
     mark(st.BC, st.BV, r, line);
     mark(st.EC, st.EV, r - 1, line);
   }
+}
+
+}  // namespace
+
+std::array<int, SCMAX + 1> QuestionSectorSizes(int t, int n) {
+  CheckIndex("sectors", n, SCMAX);
+  std::array<int, SCMAX + 1> size{};
+  const int b = t / n;
+  for (int s = 1; s < n; ++s) size[static_cast<std::size_t>(s)] = b;
+  const double f = static_cast<double>(t) / n - b;
+  int added = 0;
+  for (const SizeRule& rule : kSizeRules) {
+    if (f < rule.from) continue;
+    if (rule.add_all) {
+      for (int s = 1; s < n; ++s) ++size[static_cast<std::size_t>(s)];
+      added += n - 1;
+    }
+    const int bound = (n - 1) / rule.bound_div * rule.bound_mul;
+    for (int s = 1; s <= bound; s += rule.step) {
+      size[static_cast<std::size_t>(s)] += rule.each;
+      added += rule.each;
+    }
+    break;
+  }
+  size[static_cast<std::size_t>(n)] = t - b * (n - 1) - added;
+  return size;
+}
+
+void RESECTOR(Run& run) {
+  RunState& st = run.st;
+  const int n = st.SECTORS;
+  CheckIndex("SECTORS", n, SCMAX);
+  st.RESEC = 1;
+  st.MINQZ = st.TQUEST / n;
+  run.con.WriteLn();
+  run.con.GotoXY(1, 6);
+  run.con.Write(kByQuestionNotice);
+  run.con.ReadLine();
+  run.con.GotoXY(1, 6);
+  run.con.ClrEol();
+  run.con.GotoXY(1, 5);
+
+  ClearSectorTable(st);
+  ClearSectorCounts(st);
+  const auto size = QuestionSectorSizes(st.TQUEST, n);
+  for (int s = 1; s <= n; ++s) st.QPS[s] = size[static_cast<std::size_t>(s)];
+
+  CutByQuestions(st);
   st.EC[n] = static_cast<std::uint8_t>(st.ECHAP);
   st.EV[n] = static_cast<std::uint8_t>(st.EVER);
   RecountSectors(st, /*regular_too=*/false);
