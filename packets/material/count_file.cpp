@@ -1,8 +1,6 @@
 #include "packets/material/count_file.h"
 
-#include <string_view>
-
-#include "console/runtime_error.h"
+#include "packets/material/line_numbers.h"
 
 namespace packets::material {
 
@@ -10,60 +8,6 @@ namespace {
 
 constexpr int kFields = 7;
 constexpr int kMaxCount = 255;
-
-std::string Where(const std::string& name, int line) {
-  return name + ", line " + std::to_string(line) + ": ";
-}
-
-/// Converts one run of characters as the reading of a number does: an
-/// optionally signed decimal within -32768..32767, else runtime error 106.
-int ConvertNumber(std::string_view run, const std::string& name, int line) {
-  std::string_view digits = run;
-  bool negative = false;
-  if (!digits.empty() && (digits[0] == '+' || digits[0] == '-')) {
-    negative = digits[0] == '-';
-    digits.remove_prefix(1);
-  }
-  bool ok = !digits.empty() && digits.size() <= 6;
-  long value = 0;
-  for (char c : digits) {
-    if (c < '0' || c > '9') {
-      ok = false;
-      break;
-    }
-    value = value * 10 + (c - '0');
-  }
-  if (negative) value = -value;
-  if (!ok || value < -32768 || value > 32767) {
-    throw console::RuntimeError(console::kErrInvalidNumber,
-                                "reading a number from " + name + ", line " + std::to_string(line) +
-                                    " (\"" + std::string(run.substr(0, 40)) + "\")");
-  }
-  return static_cast<int>(value);
-}
-
-/// Splits a line into at most `kFields` numbers; returns how many it held.
-int ParseLine(std::string_view text, const std::string& name, int line,
-              std::array<int, kFields>& out) {
-  int found = 0;
-  std::size_t pos = 0;
-  while (found < kFields) {
-    while (pos < text.size() && static_cast<unsigned char>(text[pos]) <= 32) ++pos;
-    if (pos >= text.size()) break;
-    std::size_t start = pos;
-    while (pos < text.size() && static_cast<unsigned char>(text[pos]) > 32) ++pos;
-    out[static_cast<std::size_t>(found++)] =
-        ConvertNumber(text.substr(start, pos - start), name, line);
-  }
-  return found;
-}
-
-bool IsBlank(std::string_view text) {
-  for (char c : text) {
-    if (static_cast<unsigned char>(c) > 32) return false;
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -96,7 +40,7 @@ std::optional<std::string> CountCursor::Open(console::TextReader reader) {
              std::to_string(kCountLines) + " lines";
     }
     std::string text = reader.ReadLine();
-    int found = ParseLine(text, name_, n, field);
+    int found = ReadNumbers(text, name_, n, field);
     if (found < kFields) {
       return Where(name_, n) + "seven numbers expected, " + std::to_string(found) + " found";
     }
@@ -118,7 +62,7 @@ std::optional<std::string> CountCursor::Open(console::TextReader reader) {
     lines_[static_cast<std::size_t>(n - 1)] = Packed{u8(2), u8(3), u8(4), u8(5), u8(6)};
   }
   for (int n = kCountLines + 1; !reader.Eof(); ++n) {
-    if (!IsBlank(reader.ReadLine())) {
+    if (!IsBlankLine(reader.ReadLine())) {
       return Where(name_, n) + "a count file ends after line " + std::to_string(kCountLines);
     }
   }
