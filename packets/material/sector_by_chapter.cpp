@@ -5,6 +5,7 @@
 
 #include "packets/material/chapter_screen.h"
 #include "packets/material/count_file.h"
+#include "packets/material/material.h"
 
 namespace packets::material {
 

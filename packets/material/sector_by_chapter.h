@@ -6,16 +6,14 @@
 // shown with the size of the smallest sector until the user accepts it.
 #pragma once
 
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "packets/driver/run.h"
 #include "packets/material/chapter_cut.h"
 
 namespace packets::material {
-
-/// The sector table on the screen, closing the last sector at the end of
-/// the material and totalling the specialty questions.
-void DISPLAY(Run& run);
 
 /// Sectoring by chapter, a new run's first call: clears CS, lets the user
 /// set the counts (coming back to the list on Esc from the result with the

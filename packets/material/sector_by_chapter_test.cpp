@@ -258,6 +258,12 @@ TEST(ChapterScreen, CountsAndSmallestSector) {
   EXPECT_TRUE(CHAPSEC(sc.run));
   EXPECT_EQ(sc.con.Pending(), 0u);  // the arrow is taken whole
   EXPECT_EQ(sc.Row(3), Padded("  Your smallest sector has 11 regular questions. "));
+  // The sector table below it: headings from row 5, sectors from row 8.
+  EXPECT_EQ(sc.At(1, 5, 15), "  Sc From    To");
+  EXPECT_EQ(
+      sc.Row(8),
+      Padded("   1 M  1: 1  1:12  12   1   0   0   0    4 M  2:12  2:23  12   0   3   0   0"));
+  EXPECT_EQ(sc.Row(10), Padded("   3 M  2: 1  2:11  11   0   0   0   0"));
   EXPECT_EQ(sc.st.MINQZ, 11);
   EXPECT_FALSE(sc.st.RES);
   const int q[] = {12, 13, 11, 12, 17}, f[] = {1, 2, 0, 0, 0}, r[] = {0, 0, 0, 3, 0},
