@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -65,8 +66,9 @@ struct Cell {
 
 /// Raised when a console cannot deliver input any more (a test script that
 /// ran out, a closed terminal). It ends the program, never a wait.
-struct InputExhausted {
-  std::string what;
+class InputExhausted : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
 };
 
 class Console {

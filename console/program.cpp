@@ -19,7 +19,7 @@ int RunProgram(const std::function<void()>& body, const std::function<void()>& r
     return e.code();
   } catch (const InputExhausted& e) {
     restore();
-    std::fprintf(stderr, "Input ended: %s\n", e.what.c_str());
+    std::fprintf(stderr, "Input ended: %s\n", e.what());
     return 1;
   } catch (const std::exception& e) {
     restore();

@@ -6,6 +6,7 @@
 
 #include "console/console.h"
 #include "packets/driver/phases.h"
+#include "packets/material/material.h"
 #include "packets/styles/styles.h"
 
 namespace packets::driver {
@@ -39,24 +40,6 @@ void ShowRefusal(Run& run, const std::string& heading, const std::string& words)
   con.WriteLn();
   con.Write("  Press Return to Continue ");
   con.ReadLine();
-}
-
-/// Reads "VERSES.TXT" into EVS. A value the verse slots cannot hold is
-/// refused in words.
-std::optional<std::string> ReadVerseTable(Run& run) {
-  auto in = run.dir.OpenRead("VERSES.TXT");
-  for (int c = 1; c <= CHMAX; ++c) {
-    const int line = in.LineNumber();
-    const int last = in.ReadInt();
-    in.ReadLn();
-    if (last < 1 || last > VMAX) {
-      return "VERSES.TXT, line " + std::to_string(line) + ": chapter " + std::to_string(c) +
-             " is given " + std::to_string(last) + " verses; it must be 1 to " +
-             std::to_string(VMAX) + ".";
-    }
-    run.st.EVS[c] = static_cast<std::uint8_t>(last);
-  }
-  return std::nullopt;
 }
 
 /// The run driver's copies of the style settings.
@@ -257,7 +240,7 @@ bool RunOnce(Run& run, const Environment& env) {
   CLR(con);
   styles::SPECS2(run);
 
-  const auto verse_problem = ReadVerseTable(run);
+  const auto verse_problem = material::ReadVerseTable(run);
   {
     auto handover = run.dir.OpenRead("temp2.txt");
     st.STYLENAME = handover.ReadLineStr(kNameCap);

@@ -1,15 +1,36 @@
 #include "packets/driver/phases.h"
 
-#include <algorithm>
+#include "packets/material/material.h"
+#include "packets/material/sector_by_chapter.h"
 
 namespace packets::phases {
 
-// PLACEHOLDER: the phases below stand in for the specialty pattern, the
-// question index, the sectorings, the sector table, the interrogative index,
-// question selection and packet output until those modules are in place.
-// They do just enough for a run to go from the title to the closing screen:
-// every quiz takes the style's type template as its pattern, the material
-// is one question per sector, and each quiz is one heading line.
+std::optional<std::string> BuildIndex(Run& run) {
+  return material::BuildIndex(run);
+}
+std::optional<std::string> ReadIndex(Run& run) {
+  return material::ReadIndex(run);
+}
+bool SectorByVerse(Run& run) {
+  return material::SectorByVerse(run);
+}
+void RESECTOR(Run& run) {
+  material::RESECTOR(run);
+}
+void DISPLAY(Run& run) {
+  material::DISPLAY(run);
+}
+bool CHAPSEC(Run& run) {
+  return material::CHAPSEC(run);
+}
+std::optional<std::string> COUNTINT(Run& run) {
+  return material::COUNTINT(run);
+}
+
+// PLACEHOLDER: the specialty pattern, question selection and packet output
+// are not in place yet. These stand-ins do just enough for a run to go from
+// the title to the closing screen: every quiz takes the style's type
+// template as its pattern, and each quiz is one heading line of the packet.
 
 void SPEC2(Run& run) {
   auto out = run.dir.OpenWrite(run.st.F12);
@@ -17,52 +38,6 @@ void SPEC2(Run& run) {
   pattern.resize(kPatternCap, 'n');
   for (int q = 1; q <= run.st.QZ; ++q) out.WriteLn(pattern);
   out.Close();
-}
-
-std::optional<std::string> BuildIndex(Run&) {
-  return std::nullopt;
-}
-
-std::optional<std::string> ReadIndex(Run& run) {
-  run.st.TQUEST = std::max(run.st.TQUEST, run.st.SECTORS);
-  return std::nullopt;
-}
-
-namespace {
-void OneQuestionPerSector(Run& run) {
-  RunState& st = run.st;
-  ClearSectorTable(st);
-  for (int s = 1; s <= st.SECTORS; ++s) {
-    st.BC[s] = static_cast<std::uint8_t>(st.BCHAP);
-    st.BV[s] = static_cast<std::uint8_t>(st.BVER);
-    st.EC[s] = static_cast<std::uint8_t>(st.ECHAP);
-    st.EV[s] = static_cast<std::uint8_t>(st.EVER);
-    st.QPS[s] = 1;
-  }
-  st.MINQZ = 1;
-}
-}  // namespace
-
-bool SectorByVerse(Run& run) {
-  OneQuestionPerSector(run);
-  run.st.RESEC = 0;
-  return true;
-}
-
-void RESECTOR(Run& run) {
-  OneQuestionPerSector(run);
-  run.st.RESEC = 1;
-}
-
-void DISPLAY(Run&) {}
-
-bool CHAPSEC(Run& run) {
-  OneQuestionPerSector(run);
-  return true;
-}
-
-std::optional<std::string> COUNTINT(Run&) {
-  return std::nullopt;
 }
 
 void FINTYPES(Run&) {}

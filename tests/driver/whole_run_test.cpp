@@ -3,6 +3,7 @@
 // screen, back to the title and "Exit".
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <map>
 #include <vector>
 
@@ -34,15 +35,40 @@ class RecordingConsole : public console::VirtualConsole {
   std::vector<std::string> screens;
 };
 
-std::string Row(const std::string& screen, int y) { return screen.substr((y - 1) * 81, 80); }
+std::string Row(const std::string& screen, int y) {
+  return screen.substr((y - 1) * 81, 80);
+}
 
 struct StyleLines {
-  std::map<int, std::string> lines{
-      {1, "F"},  {2, "1 1"},  {3, "2 10"}, {4, "TEAM"}, {5, "60"},  {6, "P"},
-      {7, "5"},  {8, "A"},    {9, "16"},   {10, "50"},  {11, "Y"},  {12, "3"},
-      {13, "V"}, {14, "0"},   {15, "0"},   {16, "0"},   {17, "0"},  {18, "0"},
-      {19, "0"}, {20, "0"},   {21, "0"},   {22, "0"},   {23, "0"},  {24, "0"},
-      {25, "100"}, {26, "1"}, {27, "5"},   {28, "N"},   {29, std::string(30, 'n')}};
+  std::map<int, std::string> lines{{1, "F"},
+                                   {2, "1 1"},
+                                   {3, "2 10"},
+                                   {4, "TEAM"},
+                                   {5, "60"},
+                                   {6, "P"},
+                                   {7, "5"},
+                                   {8, "A"},
+                                   {9, "16"},
+                                   {10, "50"},
+                                   {11, "Y"},
+                                   {12, "10"},
+                                   {13, "V"},
+                                   {14, "0"},
+                                   {15, "0"},
+                                   {16, "0"},
+                                   {17, "0"},
+                                   {18, "0"},
+                                   {19, "0"},
+                                   {20, "0"},
+                                   {21, "0"},
+                                   {22, "0"},
+                                   {23, "0"},
+                                   {24, "0"},
+                                   {25, "100"},
+                                   {26, "1"},
+                                   {27, "5"},
+                                   {28, "N"},
+                                   {29, std::string(30, 'n')}};
   std::string Text() const {
     std::string t;
     for (const auto& [n, l] : lines) t += l + "\r\n";
@@ -53,6 +79,18 @@ struct StyleLines {
 class WholeRun : public testing::Test {
  protected:
   void SetUp() override {
+    // The question files: one regular question on every verse of 1:1 to
+    // 2:10, no specialty questions.
+    std::string regular;
+    for (int c = 1; c <= 2; ++c) {
+      for (int v = 1; v <= (c == 1 ? 25 : 10); ++v) {
+        char ref[8];
+        std::snprintf(ref, sizeof ref, "%2d:%2d", c, v);
+        regular += std::string(ref) + "\tWho is asked about verse " + std::to_string(v) + "?\r\n";
+      }
+    }
+    dir_.Put("Mat.A", regular);
+    for (const char* name : {"FTV.00", "cv.b", "co.b", "SIT.TXT"}) dir_.Put(name, "");
     dir_.CopyData("VERSES.TXT");
     dir_.CopyData("New.spe");
     dir_.PutLines("Specs.lst", {"Team", "Enter New Specs"});
@@ -72,12 +110,12 @@ class WholeRun : public testing::Test {
 };
 
 TEST_F(WholeRun, FromTheTitleThroughTheQuizzesBackToExit) {
-  con_.Keys("\r");           // style menu: Team
-  con_.Keys("\r");           // sector table: accepted
-  con_.Keys("n\r");          // repeat warning: no resectoring, Enter
+  con_.Keys("\r");             // style menu: Team
+  con_.Keys("\r");             // sector table: accepted
+  con_.Keys("n\r");            // repeat warning: no resectoring, Enter
   con_.Keys(kKeyDown + "\r");  // approval menu: approve each quiz
-  con_.Keys("\r");           // closing screen
-  con_.Keys(kKeyUp + "\r");  // style menu again: Exit
+  con_.Keys("\r");             // closing screen
+  con_.Keys(kKeyUp + "\r");    // style menu again: Exit
   Go();
   EXPECT_EQ(con_.Pending(), 0u);
 
@@ -87,7 +125,9 @@ TEST_F(WholeRun, FromTheTitleThroughTheQuizzesBackToExit) {
 
   const std::string warning = con_.ScreenWith("Do you wish to resector?");
   ASSERT_FALSE(warning.empty());
-  EXPECT_EQ(Row(warning, 3).substr(2, 49), "Regular question repeats will begin after quiz 1 ");
+  EXPECT_EQ(Row(warning, 3).substr(2, 48),
+            "Regular question repeats will begin after quiz " + std::to_string(st_.MINQZ));
+  EXPECT_LT(st_.MINQZ, 10);
   EXPECT_EQ(Row(warning, 4).substr(2, 25), "Do you wish to resector? ");
 
   const std::string approval = con_.ScreenWith("Approve specialty combinations for each quiz");
@@ -105,8 +145,15 @@ TEST_F(WholeRun, FromTheTitleThroughTheQuizzesBackToExit) {
   // Saving the style set the template: "A" in the specialty window 1 to 5.
   const std::string pattern = "AAAAA" + std::string(25, 'n') + "\r\n";
   EXPECT_NE(dir_.Get("Team.spe").find(pattern), std::string::npos);
-  EXPECT_EQ(dir_.Get("pat.txt"), pattern + pattern + pattern);
-  EXPECT_EQ(dir_.Get("TEAM.qui"), "Quiz 1\r\nQuiz 2\r\nQuiz 3\r\n");
+  std::string patterns;
+  for (int q = 1; q <= 10; ++q) patterns += pattern;
+  EXPECT_EQ(dir_.Get("pat.txt"), patterns);
+  std::string packet;
+  for (int q = 1; q <= 10; ++q) packet += "Quiz " + std::to_string(q) + "\r\n";
+  EXPECT_EQ(dir_.Get("TEAM.qui"), packet);
+  // The index was built and kept in the count file.
+  EXPECT_EQ(st_.TQUEST, 35);
+  EXPECT_EQ(dir_.Get("count.00A").substr(0, 30), "1 1 1 0 0 0 0\r\n1 2 1 0 0 0 0\r\n");
   EXPECT_EQ(dir_.Get("TEAM.inf"), "\r\n");  // no run notes: one empty line
   EXPECT_EQ(dir_.Get("temp.txt"), "");
   EXPECT_EQ(st_.F11, "count.00A");
@@ -161,6 +208,71 @@ TEST_F(WholeRun, HandEditedStyleThatCannotRunIsRefusedInWords) {
   ASSERT_FALSE(refusal.empty());
   EXPECT_NE(refusal.find("45"), std::string::npos);
   EXPECT_FALSE(dir_.Has("pat.txt"));
+}
+
+TEST_F(WholeRun, TooFewRegularQuestionsWarnsAndGoesBackToTheTitle) {
+  style_.lines[2] = "2 9";  // 2:9 to 2:10 holds two regular questions, fewer than 5 sectors
+  dir_.Put("Team.spe", style_.Text());
+  con_.Keys("\r");           // Team
+  con_.Keys("\r");           // the warning
+  con_.Keys(kKeyUp + "\r");  // Exit
+  Go();
+  const std::string warning = con_.ScreenWith("There are not enough regular questions");
+  ASSERT_FALSE(warning.empty());
+  EXPECT_EQ(Row(warning, 3).substr(0, 58),
+            "  There are not enough regular questions in this material.");
+  EXPECT_EQ(Row(warning, 5).substr(0, 44), "  Reduce the number of questions per packet.");
+  EXPECT_FALSE(dir_.Has("TEAM.qui"));
+  EXPECT_EQ(con_.Pending(), 0u);
+}
+
+TEST_F(WholeRun, BySectorQuestionTheKeyLeavingTheTableIsTheApprovalMenusFirst) {
+  style_.lines[13] = "Q";
+  dir_.Put("Team.spe", style_.Text());
+  con_.Keys("\r");           // Team
+  con_.Keys("\r");           // "sectored by individual questions"
+  con_.Keys("\r");           // leaves the table, then accepts the approval menu's first line
+  con_.Keys("\r");           // closing screen
+  con_.Keys(kKeyUp + "\r");  // Exit
+  Go();
+  EXPECT_EQ(st_.V, 2);
+  EXPECT_TRUE(st_.RES);
+  EXPECT_EQ(con_.Pending(), 0u);
+  EXPECT_TRUE(dir_.Has("TEAM.qui"));
+}
+
+TEST_F(WholeRun, ReusedCountFileSkipsTheScanAndIsFoundOnThePath) {
+  style_.lines[11] = "N";
+  dir_.Put("Team.spe", style_.Text());
+  // A count file kept elsewhere, and no regular question file here: with
+  // re-indexing off the question files are not read for counting.
+  testsupport::ScratchDir elsewhere("elsewhere");
+  std::string counts;
+  for (int c = 1; c <= 28; ++c) {
+    for (int v = 1; v <= 80; ++v) {
+      const int q = (c == 1 && v <= 25) || (c == 2 && v <= 10) ? 2 : 0;
+      counts +=
+          std::to_string(c) + " " + std::to_string(v) + " " + std::to_string(q) + " 0 0 0 0\r\n";
+    }
+  }
+  elsewhere.Put("count.00A", counts);
+  std::filesystem::remove(dir_.path() / "Mat.A");
+  con_.Keys("\r\r\r\r");  // Team, table, approval menu, closing screen: no repeat warning
+  con_.Keys(kKeyUp + "\r");
+  console::FixedClock clock(5);
+  console::Random rng(clock);
+  console::WorkDir dir(dir_.path());
+  packets::Run run{st_, con_, rng, dir};
+  const std::string path = elsewhere.path().string();
+  driver::RunPackets(run, [&](const std::string& name) -> std::optional<std::string> {
+    if (name == "PATH") return "/nonexistent:" + path;
+    return std::nullopt;
+  });
+  EXPECT_EQ(st_.TQUEST, 70);  // the totals of the count file found on the path
+  EXPECT_EQ(st_.F11DIR, path);
+  EXPECT_TRUE(con_.ScreenWith("Creating index of questions").empty());
+  EXPECT_FALSE(dir_.Has("count.00A"));
+  EXPECT_EQ(con_.Pending(), 0u);
 }
 
 class DriverStep : public testing::Test {

@@ -16,9 +16,10 @@ fs::path SourceDir() {
   return dir ? fs::path(dir) : fs::path(MATQUIZ_DEFAULT_SOURCE_DIR);
 }
 
-ScratchDir::ScratchDir() {
+ScratchDir::ScratchDir(const std::string& suffix) {
   const auto* info = testing::UnitTest::GetInstance()->current_test_info();
   std::string name = info ? std::string(info->test_suite_name()) + "." + info->name() : "scratch";
+  if (!suffix.empty()) name += "." + suffix;
   for (char& c : name) {
     if (c == '/') c = '_';
   }
@@ -54,6 +55,8 @@ std::string ScratchDir::Get(const std::string& name) const {
   return s.str();
 }
 
-bool ScratchDir::Has(const std::string& name) const { return fs::exists(path_ / name); }
+bool ScratchDir::Has(const std::string& name) const {
+  return fs::exists(path_ / name);
+}
 
 }  // namespace testsupport

@@ -8,8 +8,9 @@ namespace testsupport {
 
 class ScratchDir {
  public:
-  /// Makes an empty directory named after the running test.
-  ScratchDir();
+  /// Makes an empty directory named after the running test (and `suffix`,
+  /// for a test that needs more than one).
+  explicit ScratchDir(const std::string& suffix = "");
   ~ScratchDir();
   ScratchDir(const ScratchDir&) = delete;
   ScratchDir& operator=(const ScratchDir&) = delete;
