@@ -227,6 +227,27 @@ FileNames BuildFileNames(const RunState& st) {
   return f;
 }
 
+void ClosingMessages(Run& run) {
+  RunState& st = run.st;
+  Console& con = run.con;
+  if (st.ABAND3) {
+    NextMessageRow(run, 5);
+    con.TextColor(console::kWhite);
+    con.TextBackground(console::kRed);
+    con.Write(st.OLDIPC);
+    con.Write(" Percent interrogatives abandoned on quiz ");
+    con.Write(st.ABAND);
+    con.TextColor(kYellow);
+    con.TextBackground(kBlue);
+    con.ReadLine();
+  }
+  if (st.RSET > 4) {
+    con.GotoXY(20, 3);
+    con.Write(" Quizzes Complete -- Press Return to Continue");
+    con.ReadLine();
+  }
+}
+
 bool RunOnce(Run& run, const Environment& env) {
   RunState& st = run.st;
   Console& con = run.con;
@@ -406,22 +427,7 @@ bool RunOnce(Run& run, const Environment& env) {
 
   CopyRunNotes(run);
 
-  if (st.ABAND3) {
-    NextMessageRow(run, 5);
-    con.TextColor(console::kWhite);
-    con.TextBackground(console::kRed);
-    con.Write(st.OLDIPC);
-    con.Write(" Percent interrogatives abandoned on quiz ");
-    con.Write(st.ABAND);
-    con.TextColor(kYellow);
-    con.TextBackground(kBlue);
-    con.ReadLine();
-  }
-  if (st.RSET > 4) {
-    con.GotoXY(20, 3);
-    con.Write(" Quizzes Complete -- Press Return to Continue");
-    con.ReadLine();
-  }
+  ClosingMessages(run);
   styles::THANK(con, st.NAME4);
   return true;
 }

@@ -43,6 +43,11 @@ void RepeatWarning(Run& run);
 /// Esc.
 bool ApprovalMenu(Run& run);
 
+/// After the last quiz: the abandoned interrogative percentage, when there
+/// was one, and "Quizzes Complete" when any run message was shown; each
+/// waits for Enter.
+void ClosingMessages(Run& run);
+
 /// Runs the program from its start (seeding the random generator, resetting
 /// the counters kept for the whole program) until "Exit".
 void RunPackets(Run& run, const Environment& env = ProcessEnvironment);

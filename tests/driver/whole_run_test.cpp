@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -22,6 +23,7 @@ using console::kKeyUp;
 class RecordingConsole : public console::VirtualConsole {
  public:
   char ReadKey() override {
+    if (on_read) on_read();
     screens.push_back(Text());
     return VirtualConsole::ReadKey();
   }
@@ -33,6 +35,7 @@ class RecordingConsole : public console::VirtualConsole {
     return "";
   }
   std::vector<std::string> screens;
+  std::function<void()> on_read;  // called before each key is read
 };
 
 std::string Row(const std::string& screen, int y) {
@@ -110,9 +113,17 @@ class WholeRun : public testing::Test {
 };
 
 TEST_F(WholeRun, FromTheTitleThroughTheQuizzesBackToExit) {
-  con_.Keys("\r");             // style menu: Team
-  con_.Keys("\r");             // sector table: accepted
-  con_.Keys("n\r");            // repeat warning: no resectoring, Enter
+  con_.Keys("\r");   // style menu: Team
+  con_.Keys("\r");   // sector table: accepted
+  con_.Keys("n\r");  // repeat warning: no resectoring, Enter
+  con_.on_read = [this] {
+    // Nothing of the run's output exists while the approval menu waits.
+    if (con_.Text().find("Approve specialty combinations") != std::string::npos) {
+      EXPECT_FALSE(dir_.Has("TEAM.qui"));
+      EXPECT_FALSE(dir_.Has("TEAM.inf"));
+      EXPECT_FALSE(dir_.Has("temp.txt"));
+    }
+  };
   con_.Keys(kKeyDown + "\r");  // approval menu: approve each quiz
   con_.Keys("\r");             // closing screen
   con_.Keys(kKeyUp + "\r");    // style menu again: Exit
@@ -160,6 +171,26 @@ TEST_F(WholeRun, FromTheTitleThroughTheQuizzesBackToExit) {
   // "Exit" leaves a cleared white-on-black screen.
   EXPECT_EQ(con_.At(1, 1).bg, console::kBlack);
   EXPECT_EQ(con_.Row(1), std::string(80, ' '));
+}
+
+TEST_F(WholeRun, ByChapterTheChapterScreenCutsTheMaterial) {
+  style_.lines[13] = "C";
+  dir_.Put("Team.spe", style_.Text());
+  con_.Keys("\r");           // Team
+  con_.Keys("\r");           // chapter list as given out: 3 and 2
+  con_.Keys("\r");           // result accepted
+  con_.Keys("n\r");          // repeat warning
+  con_.Keys("\r\r");         // approval menu, closing screen
+  con_.Keys(kKeyUp + "\r");  // Exit
+  Go();
+  EXPECT_FALSE(con_.ScreenWith("Choose questions per chapter.").empty());
+  EXPECT_FALSE(con_.ScreenWith("Your smallest sector has 5 regular questions.").empty());
+  EXPECT_EQ(st_.SECTORS, 5);
+  EXPECT_EQ(st_.MINQZ, 5);
+  EXPECT_FALSE(st_.RES);
+  EXPECT_EQ(st_.BC[4], 2);
+  EXPECT_EQ(st_.BV[4], 1);
+  EXPECT_EQ(con_.Pending(), 0u);
 }
 
 TEST_F(WholeRun, EscOnTheApprovalMenuLeavesAnEarlierPacketAlone) {
@@ -301,6 +332,24 @@ TEST_F(DriverStep, RepeatWarningOnlyWhenRepeatsComeEarly) {
     EXPECT_EQ(con_.Text(3, 3, 47) == "Regular question repeats will begin after quiz ", c.warned)
         << c.quizzes << "/" << c.minqz;
   }
+  EXPECT_EQ(con_.Pending(), 0u);
+}
+
+TEST_F(DriverStep, QuizzesCompleteOnlyAfterRunMessages) {
+  st_.RSET = 4;  // no message was written
+  driver::ClosingMessages(run_);
+  EXPECT_EQ(con_.Row(3), std::string(80, ' '));
+
+  st_.RSET = 23;  // the message area is full: the next message starts it again
+  st_.ABAND3 = true;
+  st_.OLDIPC = 30;
+  st_.ABAND = 7;
+  con_.Keys("\r\r");
+  driver::ClosingMessages(run_);
+  EXPECT_EQ(con_.Text(5, 5, 46), "30 Percent interrogatives abandoned on quiz 7 ");
+  EXPECT_EQ(con_.At(5, 5).bg, console::kRed);
+  EXPECT_EQ(con_.At(5, 5).fg, console::kWhite);
+  EXPECT_EQ(con_.Text(20, 3, 46), " Quizzes Complete -- Press Return to Continue ");
   EXPECT_EQ(con_.Pending(), 0u);
 }
 
