@@ -40,13 +40,7 @@ TextReader TextReader::FromString(std::string text, std::string name) {
 TextReader::TextReader(std::string text, std::string name)
     : text_(std::move(text)), name_(std::move(name)) {}
 
-long TextReader::ReadLong(long min, long max) {
-  while (pos_ < text_.size() && static_cast<unsigned char>(text_[pos_]) <= 32) ++pos_;
-  if (pos_ >= text_.size()) return 0;
-  const int line = LineNumber();
-  std::size_t start = pos_;
-  while (pos_ < text_.size() && static_cast<unsigned char>(text_[pos_]) > 32) ++pos_;
-  std::string_view run(text_.data() + start, pos_ - start);
+long ConvertNumber(std::string_view run, long min, long max, const std::string& name, int line) {
   std::string_view digits = run;
   bool negative = false;
   if (!digits.empty() && (digits[0] == '+' || digits[0] == '-')) {
@@ -64,11 +58,21 @@ long TextReader::ReadLong(long min, long max) {
   }
   if (negative) value = -value;
   if (!ok || value < min || value > max) {
-    std::string shown(run.substr(0, 40));
-    throw RuntimeError(kErrInvalidNumber, "reading a number from " + name_ + ", line " +
-                                              std::to_string(line) + " (\"" + shown + "\")");
+    throw RuntimeError(kErrInvalidNumber, "reading a number from " + name + ", line " +
+                                              std::to_string(line) + " (\"" +
+                                              std::string(run.substr(0, 40)) + "\")");
   }
   return value;
+}
+
+long TextReader::ReadLong(long min, long max) {
+  while (pos_ < text_.size() && static_cast<unsigned char>(text_[pos_]) <= 32) ++pos_;
+  if (pos_ >= text_.size()) return 0;
+  const int line = LineNumber();
+  std::size_t start = pos_;
+  while (pos_ < text_.size() && static_cast<unsigned char>(text_[pos_]) > 32) ++pos_;
+  return ConvertNumber(std::string_view(text_.data() + start, pos_ - start), min, max, name_,
+                       line);
 }
 
 int TextReader::ReadInt() {

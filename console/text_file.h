@@ -127,6 +127,11 @@ class WorkDir {
   std::filesystem::path root_;
 };
 
+/// Converts one run of characters above code 32 as an optionally signed
+/// decimal number in min..max. Runtime error 106 otherwise, naming the file
+/// `name` and its line.
+long ConvertNumber(std::string_view run, long min, long max, const std::string& name, int line);
+
 /// Looks for `name` in `dir` without regard to letter case.
 std::optional<std::filesystem::path> FindInDirectory(const std::filesystem::path& dir,
                                                      std::string_view name);

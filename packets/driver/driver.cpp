@@ -134,12 +134,8 @@ void MarkAllAvailable(RunState& st) {
     st.REFERENCE.Size(s, std::max(SPXX, st.RPS[s]), 1);
     st.ONLY.Size(s, std::max(SPXX, st.OPS[s]), 1);
     st.SITUATION.Size(s, std::max(SPXX, st.SPS[s]), 1);
-    st.TRPS[s] = st.RPS[s];
-    st.TOPS[s] = st.OPS[s];
-    st.TFPS[s] = st.FPS[s];
-    st.TSPS[s] = st.SPS[s];
-    st.TQPS[s] = st.QPS[s];
   }
+  SaveSectorCounts(st);
 }
 
 bool MissingSpecialty(const RunState& st) {

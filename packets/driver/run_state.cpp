@@ -32,6 +32,16 @@ console::TextReader OpenCountFile(const Run& run) {
   return console::ReadWholeFile(*found, run.st.F11);
 }
 
+void SaveSectorCounts(RunState& st) {
+  for (int s = 1; s <= SCMAX; ++s) {
+    st.TQPS[s] = st.QPS[s];
+    st.TFPS[s] = st.FPS[s];
+    st.TRPS[s] = st.RPS[s];
+    st.TOPS[s] = st.OPS[s];
+    st.TSPS[s] = st.SPS[s];
+  }
+}
+
 int NextMessageRow(Run& run, int column) {
   RunState& st = run.st;
   ++st.RSET;

@@ -172,5 +172,8 @@ struct RunState {
 void ClearVerseTables(RunState& st);
 /// Zeroes the per-sector counts of all 30 sectors and their bounds.
 void ClearSectorTable(RunState& st);
+/// Copies the five per-sector counts of all 30 sectors into their T copies
+/// (TQPS, TFPS, TRPS, TOPS, TSPS).
+void SaveSectorCounts(RunState& st);
 
 }  // namespace packets

@@ -60,13 +60,7 @@ std::optional<std::string> CountChapterSectors(Run& run, const std::vector<Secto
     const int last = CountLineOf(span.last.chapter, span.last.verse);
     while (cursor.Line() <= last) READ11(st, cursor);
   }
-  for (int s = 1; s <= SCMAX; ++s) {
-    st.TQPS[s] = st.QPS[s];
-    st.TFPS[s] = st.FPS[s];
-    st.TRPS[s] = st.RPS[s];
-    st.TOPS[s] = st.OPS[s];
-    st.TSPS[s] = st.SPS[s];
-  }
+  SaveSectorCounts(st);
   return std::nullopt;
 }
 

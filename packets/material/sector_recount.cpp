@@ -44,13 +44,7 @@ void RecountSectors(RunState& st, bool regular_too) {
       SPECOUNT(st);
     }
   }
-  for (int s = 1; s <= SCMAX; ++s) {
-    st.TQPS[s] = st.QPS[s];
-    st.TFPS[s] = st.FPS[s];
-    st.TRPS[s] = st.RPS[s];
-    st.TOPS[s] = st.OPS[s];
-    st.TSPS[s] = st.SPS[s];
-  }
+  SaveSectorCounts(st);
 }
 
 }  // namespace packets::material
