@@ -97,7 +97,10 @@ class Console {
   /// Writes text at the cursor. Past column 80 it continues on the next row;
   /// the last cell of row 25 is written without scrolling.
   void Write(std::string_view text);
+  /// One character (never its code as a number).
+  void Write(char c) { Write(std::string_view(&c, 1)); }
   void Write(long number);
+  void Write(int number) { Write(static_cast<long>(number)); }
   /// Writes text, then moves to column 1 of the next row (scrolling on 25).
   void WriteLn(std::string_view text = {});
   void WriteLn(long number);

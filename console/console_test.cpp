@@ -39,6 +39,14 @@ TEST(VirtualConsole, WritesInCurrentColoursAndWrapsAtColumn80) {
   EXPECT_EQ(con.WhereY(), 3);
 }
 
+TEST(VirtualConsole, WritesCharactersAsCharactersAndNumbersInDecimal) {
+  VirtualConsole con;
+  con.Write('Y');
+  con.Write(42);
+  con.Write(-7L);
+  EXPECT_EQ(con.Text(1, 1, 6), "Y42-7 ");
+}
+
 TEST(VirtualConsole, WriteLnScrollsOnlyFromTheLastRow) {
   VirtualConsole con;
   con.GotoXY(1, 1);

@@ -111,7 +111,7 @@ void RepeatWarning(Run& run) {
   con.GotoXY(3, 4);
   con.Write("Do you wish to resector? ");
   char key = con.ReadKey();
-  con.Write(std::string_view(&key, 1));
+  con.Write(key);
   if (key == 'Y' || key == 'y') {
     phases::RESECTOR(run);
     phases::DISPLAY(run);
