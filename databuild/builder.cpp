@@ -142,7 +142,10 @@ std::optional<Fault> Builder::ReadFtv(FtvReading reading) {
   ReferenceOrder order;
   auto fault = ReadSection([&](std::string_view line) {
     std::optional<FtvLine> q = ParseFtv(line, reading);
-    if (!q || !order.Accept(q->ref)) return false;
+    if (!q) return false;
+    // A malformed reference is reported at its own line by the second
+    // reading; until then it takes no part in the order check.
+    if (IsCanonicalReference(q->ref) && !order.Accept(q->ref)) return false;
     for (std::size_t i = 0; i < pools.size(); ++i) {
       const FtvRoute route = Route(*pools[i], *q);
       if (route.own) out[i].writer->WriteLn(FtvRecord(q->ref, q->code, q->text));

@@ -28,6 +28,12 @@ bool IsOneOf(char c, std::string_view allowed) {
   return allowed.find(c) != std::string_view::npos;
 }
 
+/// Column 1 holds "=" only on a separator line; a section's first line,
+/// which is always read as a question line, must not be one.
+bool StartsAsSeparator(std::string_view line) {
+  return line[0] == '=';
+}
+
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
@@ -57,7 +63,7 @@ bool ReferenceOrder::Accept(std::string_view ref) {
 }
 
 std::optional<RegularLine> ParseRegular(std::string_view line) {
-  if (line.size() < 10) return std::nullopt;
+  if (line.size() < 10 || StartsAsSeparator(line)) return std::nullopt;
   RegularLine q{Reference(line), Col(line, 8), Col(line, 9), TextFrom(line, 11)};
   if (!IsOneOf(q.set, "abc")) return std::nullopt;
   if (!IsCanonicalReference(q.ref)) return std::nullopt;
@@ -66,7 +72,7 @@ std::optional<RegularLine> ParseRegular(std::string_view line) {
 }
 
 std::optional<ReferenceLine> ParseReference(std::string_view line) {
-  if (line.size() < 16) return std::nullopt;
+  if (line.size() < 16 || StartsAsSeparator(line)) return std::nullopt;
   ReferenceLine q{Reference(line), line.substr(8, 5), Col(line, 15), TextFrom(line, 17)};
   if (Col(line, 8) != kTab || Col(line, 14) != kTab) return std::nullopt;
   if (!IsOneOf(q.set, "bc")) return std::nullopt;
@@ -76,14 +82,14 @@ std::optional<ReferenceLine> ParseReference(std::string_view line) {
 }
 
 std::optional<FtvLine> ParseFtv(std::string_view line, FtvReading reading) {
-  if (line.size() < 17) return std::nullopt;
+  if (line.size() < 17 || StartsAsSeparator(line)) return std::nullopt;
   FtvLine q{Reference(line), line.substr(8, 4), Col(line, 14), Col(line, 16), TextFrom(line, 18)};
   if (Col(line, 8) != kTab || Col(line, 13) != kTab) return std::nullopt;
-  // The reference is checked by both readings, so that the order check never
-  // compares a malformed reference.
-  if (!IsCanonicalReference(q.ref)) return std::nullopt;
+  // The form of the reference (column 5 among it) is a check of the second
+  // reading only; the first reading leaves such a line out of its order check.
   if (reading == FtvReading::kSecond) {
     if (!IsOneOf(q.cls, "pn")) return std::nullopt;
+    if (!IsCanonicalReference(q.ref)) return std::nullopt;
     if (!IsOneOf(q.rank, "xq6789")) return std::nullopt;
     if (!IsOneOf(q.code[0], "FQ")) return std::nullopt;
   }
@@ -91,7 +97,7 @@ std::optional<FtvLine> ParseFtv(std::string_view line, FtvReading reading) {
 }
 
 std::optional<SituationLine> ParseSituation(std::string_view line) {
-  if (line.size() < 8) return std::nullopt;
+  if (line.size() < 8 || StartsAsSeparator(line)) return std::nullopt;
   SituationLine q{Reference(line), Col(line, 8), TextFrom(line, 9)};
   if (!IsCanonicalReference(q.ref)) return std::nullopt;
   if (!IsTabOrBlank(q.separator)) return std::nullopt;

@@ -50,7 +50,9 @@ struct SituationLine {
   std::string_view text;
 };
 
-/// The FTV section is read twice; each reading makes its own checks.
+/// The FTV section is read twice; each reading makes its own checks. The
+/// first looks only at the tabs of columns 8 and 13 (and the order of the
+/// references), the second at every field.
 enum class FtvReading { kFirst, kSecond };
 
 /// True for a reference of chapter 1 to 28 and verse 1 to 80, each
@@ -72,7 +74,8 @@ class ReferenceOrder {
 
 // Each parser returns the line's fields, or nothing when the line fails one
 // of its section's checks (the order check apart, which needs the lines
-// before it). A line too short to hold its section's fixed fields fails.
+// before it). A line too short to hold its section's fixed fields fails, and
+// so does one whose column 1 is "=" (a separator where a section starts).
 
 std::optional<RegularLine> ParseRegular(std::string_view line);
 std::optional<ReferenceLine> ParseReference(std::string_view line);

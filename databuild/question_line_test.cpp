@@ -24,7 +24,7 @@ TEST(ReferenceOrder, ComparesReferencesAsText) {
   EXPECT_FALSE(order.Accept(" 2: 9"));
 }
 
-TEST(ParseFtv, TheFirstReadingChecksOnlyTabsAndTheReference) {
+TEST(ParseFtv, TheFirstReadingChecksOnlyTheTabs) {
   const char* odd = "  27: 4\tXTV \tz*w*The rest of it.";
   auto first = ParseFtv(odd, FtvReading::kFirst);
   ASSERT_TRUE(first);
@@ -34,7 +34,9 @@ TEST(ParseFtv, TheFirstReadingChecksOnlyTabsAndTheReference) {
   EXPECT_EQ(first->text, "The rest of it.");
   EXPECT_FALSE(ParseFtv(odd, FtvReading::kSecond));
   EXPECT_FALSE(ParseFtv("  27: 4\tFTV  p q text", FtvReading::kFirst));
-  EXPECT_FALSE(ParseFtv("  27:4 \tFTV \tp q text", FtvReading::kFirst));
+  // Column 5 and the form of the reference are left to the second reading.
+  EXPECT_TRUE(ParseFtv("  27;4 \tFTV \tp q text", FtvReading::kFirst));
+  EXPECT_FALSE(ParseFtv("  27;4 \tFTV \tp q text", FtvReading::kSecond));
   EXPECT_FALSE(ParseFtv("  27: 4\tFTV \tp q", FtvReading::kFirst));
 }
 
@@ -53,6 +55,21 @@ TEST(ParseFtv, TheSecondReadingChecksClassRankAndCode) {
   EXPECT_FALSE(ParseFtv("   3: 2\tFTV \tp 5 text", FtvReading::kSecond));
   EXPECT_FALSE(ParseFtv("   3: 2\tGTV \tp 9 text", FtvReading::kSecond));
   EXPECT_FALSE(ParseFtv("   3: 2\tFTV \tP 9 text", FtvReading::kSecond));
+}
+
+// Column 1 is "=" only on a separator line: where a section starts, such a
+// line is read as a question line and rejected, however good its fields.
+TEST(ParseLines, ALineBeginningWithEqualsIsNeverAQuestion) {
+  EXPECT_TRUE(ParseRegular("   1: 1 a Who? Him."));
+  EXPECT_FALSE(ParseRegular("=  1: 1 a Who? Him."));
+  EXPECT_TRUE(ParseReference("   1: 1\t V   \tb Who? Him."));
+  EXPECT_FALSE(ParseReference("=  1: 1\t V   \tb Who? Him."));
+  for (FtvReading reading : {FtvReading::kFirst, FtvReading::kSecond}) {
+    EXPECT_TRUE(ParseFtv("   1: 1\tFTV \tp 9 Words", reading));
+    EXPECT_FALSE(ParseFtv("=  1: 1\tFTV \tp 9 Words", reading));
+  }
+  EXPECT_TRUE(ParseSituation("   1: 1 Someone: \"Words, *more.\""));
+  EXPECT_FALSE(ParseSituation("=  1: 1 Someone: \"Words, *more.\""));
 }
 
 }  // namespace

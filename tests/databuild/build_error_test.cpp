@@ -90,6 +90,17 @@ TEST_F(BuildErrors, SeparatorWhereASectionShouldStartIsAnError) {
   s.reference.clear();  // two separator lines in a row
   EXPECT_EQ(ErrorLine(s.Text()), 5);
   EXPECT_EQ(ErrorLine("=\r\n" + Good().Text()), 1);
+  // A separator line at the top of a section stays malformed when its other
+  // columns look like a question's.
+  s = Good();
+  s.regular[0] = "=  1: 1 a Who? Him.";
+  EXPECT_EQ(ErrorLine(s.Text()), 1);
+  s = Good();
+  s.ftv[0] = "=  1: 1\tFTV \tp q Words of the verse";
+  EXPECT_EQ(ErrorLine(s.Text()), 8);
+  s = Good();
+  s.situation[0] = "=  4: 4 Someone to someone: \"Words, *answer.\"";
+  EXPECT_EQ(ErrorLine(s.Text()), 12);
 }
 
 // A malformed reference is reported at its own line, not at the next line
@@ -100,13 +111,24 @@ TEST_F(BuildErrors, MalformedFtvReferenceIsReportedAtItsLine) {
   EXPECT_EQ(ErrorLine(s.Text()), 9);
 }
 
-// The first reading of the FTV section checks only tabs, references and
-// their order; a bad class on an early line is found only by the second
-// reading, after a tab fault further down was found by the first.
+// The first reading of the FTV section checks only the tabs and the order
+// of the references; a bad class or reference on an early line is found
+// only by the second reading, after a tab fault further down was found by
+// the first.
 TEST_F(BuildErrors, FaultsOfTheSecondFtvReadingComeAfterThoseOfTheFirst) {
   Sections s = Good();
   s.ftv[0] = "   1: 1\tFTV \tz q Words of the verse";
   EXPECT_EQ(ErrorLine(s.Text()), 8);
+  s.ftv[2] = "   6: 1\tQUO  n 8 Other words";
+  EXPECT_EQ(ErrorLine(s.Text()), 10);
+  // Column 5 and the form of the reference are second-reading checks too.
+  s = Good();
+  s.ftv[0] = "   1; 1\tFTV \tp q Words of the verse";
+  EXPECT_EQ(ErrorLine(s.Text()), 8);
+  s.ftv[2] = "   6: 1\tQUO  n 8 Other words";
+  EXPECT_EQ(ErrorLine(s.Text()), 10);
+  s = Good();
+  s.ftv[0] = "  01: 1\tFTV \tp q Words of the verse";
   s.ftv[2] = "   6: 1\tQUO  n 8 Other words";
   EXPECT_EQ(ErrorLine(s.Text()), 10);
 }

@@ -211,18 +211,6 @@ TEST_F(BuildRun, LongLinesAreCutAndOddBytesKept) {
             "28:20 " + std::string(510, 's') + "\r\n");
 }
 
-// A question line that begins with "=" at the top of a section is a
-// question line; the second reading of the FTV section must still start
-// at that section's first line.
-TEST_F(BuildRun, QuestionLineBeginningWithEqualsDoesNotShiftTheSecondFtvReading) {
-  Sections s = Small();
-  s.regular[0] = "=  1: 1 a Who came first? The one before.";
-  ASSERT_EQ(Run(s.Text(), "\r"), Outcome::kInstalled);
-  EXPECT_EQ(Get("Mat.a").substr(0, 20), " 1: 1 Who came first");
-  EXPECT_EQ(Get("Ftv.97"), Lines({" 3: 1\tFTV \tIn those days came a voice crying",
-                                  "26: 1\tFTS \tWhen these sayings were ended"}));
-}
-
 TEST_F(BuildRun, BareSeparatorLinesEndTheirSections) {
   Sections s = Small();
   s.separators = {"=", "=", "=", "="};
