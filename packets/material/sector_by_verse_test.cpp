@@ -101,20 +101,24 @@ TEST(SectorByVerse, FailsWhenNoCutFitsAndLeavesNoCounts) {
   for (int s = 1; s <= SCMAX; ++s) EXPECT_EQ(sc.st.QPS[s] + sc.st.FPS[s] + sc.st.TQPS[s], 0);
 }
 
-TEST(SectorByVerse, LimitedChapterCopyJumpsOverChapterSeven) {
-  // Targets drop to zero, so a sector closes on an empty verse of chapter 6
-  // and the next one would begin in chapter 7.
+TEST(SectorByVerse, LimitedChapterCopyJumpsOverChaptersSevenNineAndFourteen) {
+  // Targets drop to zero, so every sector after the first closes on the
+  // empty verse 1 of a chapter and the next one begins in the chapter after
+  // it: in the limited-chapter copy never in chapter 7, 9 or 14.
   for (char lg : {'L', ' '}) {
     Scene sc;
     sc.st.LG = lg;
     sc.st.QCOUNT(5, 1) = 1;
     sc.st.QCOUNT(26, 1) = 1;
     sc.st.QCOUNT(26, 2) = 1;
-    SetMaterial(sc.st, 5, 1, 26, 2, 3);
+    SetMaterial(sc.st, 5, 1, 26, 2, 6);
     ASSERT_TRUE(SectorByVerse(sc.run));
     EXPECT_EQ(sc.st.MINQZ, 0);
-    EXPECT_EQ(SectorBounds(sc.st)[2].substr(0, 4), lg == 'L' ? "8:1-" : "7:1-");
-    EXPECT_EQ(Regular(sc.st), (std::vector<int>{1, 0, 2}));
+    EXPECT_EQ(SectorBounds(sc.st),
+              lg == 'L'
+                  ? (Bounds{"5:1-5:1", "6:1-6:1", "8:1-8:1", "12:1-12:1", "13:1-13:1", "17:1-26:2"})
+                  : (Bounds{"5:1-5:1", "6:1-6:1", "7:1-7:1", "8:1-8:1", "9:1-9:1", "10:1-26:2"}));
+    EXPECT_EQ(Regular(sc.st), (std::vector<int>{1, 0, 0, 0, 0, 2}));
     ExpectEveryQuestionInItsSector(sc.st, true);
   }
 }

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 
+#include "packets/material/chapter_cut.h"
 #include "packets/material/material.h"
+#include "packets/material/sector_by_chapter.h"
 #include "packets/material/test_support.h"
 
 namespace packets::material {
@@ -93,6 +96,54 @@ TEST(MaterialScenario, EverySectoringPartsTheMaterial) {
       }
     }
   }
+}
+
+// Sectoring by chapter over the same book: whatever counts the chapter list
+// lets through (spread in turn, one group over everything, groups here and
+// there, materials that begin and end inside a chapter), the sectors counted
+// from the count file hold every question of the material once, in the
+// sector that covers its verse, and the table shows the material's totals.
+TEST(MaterialScenario, SectoringByChapterPartsTheMaterial) {
+  BookScene sc(5);
+  int checked = 0;
+  struct Bounds {
+    int bc, bv, ec, ev;
+  };
+  const Bounds materials[] = {{1, 1, 28, 20}, {5, 3, 5, 30}, {4, 20, 10, 12}, {2, 7, 3, 1}};
+  for (const Bounds& m : materials) {
+    sc.Material(m.bc, m.bv, m.ec, m.ev, 1);
+    const int totals[] = {sc.st.TQUEST, sc.st.FQUEST, sc.st.RQUEST, sc.st.OQUEST, sc.st.SQUEST};
+    const ChapterMaterial cm = ChapterMaterial::Of(sc.st);
+    const int chapters = static_cast<int>(cm.Chapters().size());
+    std::vector<ChapterCounts> tries;
+    for (int n : {chapters, chapters + 3, 30}) {
+      if (n > SCMAX) continue;
+      ChapterCounts spread{"CS"};
+      DistributeSectors(cm, n, spread);
+      tries.push_back(spread);
+    }
+    ChapterCounts one_group{"CS"};
+    one_group[m.ec] = static_cast<std::uint8_t>(std::min(SCMAX, cm.TotalVerses()));
+    tries.push_back(one_group);
+    ChapterCounts every_third{"CS"};  // groups of three chapters, two sectors each
+    for (int c = m.bc; c <= m.ec; ++c) {
+      if ((c - m.bc) % 3 == 2 || c == m.ec) every_third[c] = 2;
+    }
+    tries.push_back(every_third);
+    for (const ChapterCounts& cs : tries) {
+      if (FindOverfull(cm, cs)) continue;
+      sc.st.SECTORS = TotalCount(cm, cs);
+      SCOPED_TRACE(std::to_string(m.bc) + ":" + std::to_string(m.bv) + " in " +
+                   std::to_string(sc.st.SECTORS));
+      ASSERT_EQ(CountChapterSectors(sc.run, CutByChapter(cm, cs)), std::nullopt);
+      ExpectEveryQuestionInItsSector(sc.st, true);
+      DISPLAY(sc.run);
+      const int shown[] = {sc.st.TQUEST, sc.st.FQUEST, sc.st.RQUEST, sc.st.OQUEST, sc.st.SQUEST};
+      EXPECT_TRUE(std::equal(std::begin(totals), std::end(totals), std::begin(shown)));
+      ++checked;
+    }
+  }
+  EXPECT_GE(checked, 15);
 }
 
 TEST(MaterialScenario, WholeBookSectorsQuickly) {
