@@ -123,6 +123,16 @@ TEST_F(StylePhaseTest, ANewNameIsListedBeforeEnterNewSpecsAndTheOldStyleStays) {
   EXPECT_EQ(h.tmp.Get("temp2.txt"), "Gamma\r\n");
 }
 
+TEST_F(StylePhaseTest, RenamingToAListedNameSavesOverThatStyleAndKeepsTheList) {
+  h.st.NAME1 = "New";
+  ASSERT_TRUE(READIN(h.run));
+  h.st.NAME1 = "Alpha";  // renamed on the configuration screen to a listed style
+  OUTFILE(h.run);
+  EXPECT_EQ(h.tmp.Get("Specs.lst"), Lines({"Alpha", "Enter New Specs"}));
+  EXPECT_EQ(h.tmp.Get("Alpha.spe"), h.tmp.Get("New.spe"));
+  EXPECT_EQ(h.tmp.Get("temp2.txt"), "Alpha\r\n");
+}
+
 TEST_F(StylePhaseTest, AddingToALongListKeepsTheLinesTheMenuDoesNotShow) {
   std::string lines;
   for (int i = 1; i <= 19; ++i) lines += "S" + std::to_string(i) + "\r\n";

@@ -119,6 +119,7 @@ TEST_F(WholeRun, FromTheTitleThroughTheQuizzesBackToExit) {
   con_.on_read = [this] {
     // Nothing of the run's output exists while the approval menu waits.
     if (con_.Text().find("Approve specialty combinations") != std::string::npos) {
+      EXPECT_EQ(dir_.Get("temp2.txt"), "Team\r\n");  // the chosen style, handed over
       EXPECT_FALSE(dir_.Has("TEAM.qui"));
       EXPECT_FALSE(dir_.Has("TEAM.inf"));
       EXPECT_FALSE(dir_.Has("temp.txt"));
@@ -212,6 +213,40 @@ TEST_F(WholeRun, EscOnTheSectorTableGoesBackToTheTitle) {
   Go();
   EXPECT_FALSE(dir_.Has("TEAM.qui"));
   EXPECT_EQ(con_.Pending(), 0u);
+}
+
+TEST_F(WholeRun, AnySectorLetterButCAndQSectorsByVerseWithItsKeyWait) {
+  style_.lines[13] = "v";  // neither C nor Q: by verse, and the table waits for a key
+  dir_.Put("Team.spe", style_.Text());
+  con_.Keys("\r");           // Team
+  con_.Keys("\xbf\x1b");     // at the table a key of code 191 is passed over; Esc leaves
+  con_.Keys(kKeyUp + "\r");  // Exit
+  Go();
+  EXPECT_EQ(con_.Pending(), 0u);
+  EXPECT_FALSE(con_.ScreenWith("Sc From").empty());
+  EXPECT_TRUE(con_.ScreenWith("Do you wish to resector?").empty());
+  EXPECT_TRUE(con_.ScreenWith("Approve specialty combinations").empty());
+  EXPECT_FALSE(st_.RES);
+  EXPECT_FALSE(dir_.Has("TEAM.qui"));
+}
+
+TEST_F(WholeRun, ResectoringFromTheRepeatWarning) {
+  con_.Keys("\r");           // Team
+  con_.Keys("\r");           // sector table (by verse)
+  con_.Keys("y");            // repeat warning: resector
+  con_.Keys("\r");           // "sectored by individual questions"
+  con_.Keys("88P");          // the new table stays until a key other than "8"
+  con_.Keys("\r\r");         // approval menu (its first line), closing screen
+  con_.Keys(kKeyUp + "\r");  // Exit
+  Go();
+  EXPECT_EQ(con_.Pending(), 0u);
+  const std::string warning = con_.ScreenWith("The material will be sectored by individual");
+  ASSERT_FALSE(warning.empty());
+  EXPECT_EQ(Row(warning, 4).substr(2, 26), "Do you wish to resector? y");  // the key echoed
+  EXPECT_EQ(st_.V, 2);  // the key that left the table was not the approval menu's
+  EXPECT_EQ(st_.RESEC, 1);
+  EXPECT_EQ(st_.MINQZ, 7);  // 35 regular questions in 5 sectors of 7
+  EXPECT_TRUE(dir_.Has("TEAM.qui"));
 }
 
 TEST_F(WholeRun, SpecialtyMissingFromTheMaterialWarnsWithTwoEnters) {
