@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/support/scratch_dir.h"
+
 namespace console {
 namespace {
 
@@ -26,13 +28,11 @@ void Put(const fs::path& p, const std::string& text) {
 class TextFileTest : public testing::Test {
  protected:
   void SetUp() override {
-    root_ =
-        fs::temp_directory_path() /
-        ("textfile_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(root_);
-    fs::create_directories(root_);
+    scratch_ = std::make_unique<testsupport::ScratchDir>();
+    root_ = scratch_->path();
   }
-  void TearDown() override { fs::remove_all(root_); }
+  void TearDown() override { scratch_.reset(); }
+  std::unique_ptr<testsupport::ScratchDir> scratch_;
   fs::path root_;
 };
 

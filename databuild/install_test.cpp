@@ -4,10 +4,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <set>
 #include <sstream>
 
 #include "console/runtime_error.h"
+#include "tests/support/scratch_dir.h"
 
 namespace databuild {
 namespace {
@@ -17,13 +19,10 @@ namespace fs = std::filesystem;
 class StagingTest : public testing::Test {
  protected:
   void SetUp() override {
-    root_ = fs::temp_directory_path() /
-            ("databuild_install_" +
-             std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(root_);
-    fs::create_directories(root_);
+    scratch_ = std::make_unique<testsupport::ScratchDir>();
+    root_ = scratch_->path();
   }
-  void TearDown() override { fs::remove_all(root_); }
+  void TearDown() override { scratch_.reset(); }
 
   void Put(const std::string& name, const std::string& text) {
     std::ofstream(root_ / name, std::ios::binary) << text;
@@ -40,6 +39,7 @@ class StagingTest : public testing::Test {
     return names;
   }
 
+  std::unique_ptr<testsupport::ScratchDir> scratch_;
   fs::path root_;
 };
 

@@ -18,16 +18,13 @@
 #include "packets/driver/run.h"
 #include "packets/driver/run_state.h"
 #include "packets/material/question_index.h"
+#include "tests/support/scratch_dir.h"
 
 namespace packets::material::testing_support {
 
 /// A run over its own empty temporary directory, removed afterwards.
 struct Scene {
-  Scene() : root(MakeRoot()), dir(root), rng(clock), run{st, con, rng, dir} {}
-  ~Scene() {
-    std::error_code ec;
-    std::filesystem::remove_all(root, ec);
-  }
+  Scene() : root(scratch.path()), dir(root), rng(clock), run{st, con, rng, dir} {}
   Scene(const Scene&) = delete;
   Scene& operator=(const Scene&) = delete;
 
@@ -41,20 +38,7 @@ struct Scene {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
 
-  static std::filesystem::path MakeRoot() {
-    static int serial = 0;
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string leaf = std::string("material_") + (info ? info->test_suite_name() : "x") + "_" +
-                       (info ? info->name() : "y") + "_" + std::to_string(++serial);
-    for (char& c : leaf) {
-      if (c == '/') c = '_';
-    }
-    auto root = std::filesystem::temp_directory_path() / leaf;
-    std::filesystem::remove_all(root);
-    std::filesystem::create_directories(root);
-    return root;
-  }
-
+  testsupport::ScratchDir scratch;
   std::filesystem::path root;
   console::WorkDir dir;
   console::FixedClock clock;

@@ -16,6 +16,7 @@
 #include "console/text_file.h"
 #include "console/virtual_screen.h"
 #include "packets/driver/run.h"
+#include "tests/support/scratch_dir.h"
 
 namespace packets::styles::testing {
 
@@ -28,19 +29,10 @@ inline std::string Lines(std::initializer_list<std::string> lines) {
 
 /// An empty directory named after the running test, removed afterwards.
 class TempDir {
+  testsupport::ScratchDir scratch_;
+
  public:
-  TempDir() {
-    const char* bin = std::getenv("MATQUIZ_BINARY_DIR");
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = std::filesystem::path(bin ? bin : std::filesystem::temp_directory_path().string()) /
-            "styles_test_dirs" / (std::string(info->test_suite_name()) + "." + info->name());
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-  }
-  ~TempDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
+  TempDir() : path_(scratch_.path()) {}
   const std::filesystem::path& Path() const { return path_; }
 
   void Put(const std::string& name, const std::string& text) const {

@@ -25,15 +25,12 @@ char SnapshotConsole::ReadKey() {
 }
 
 void BuildRun::SetUp() {
-  root_ = fs::temp_directory_path() /
-          ("databuild_run_" +
-           std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-  fs::remove_all(root_);
-  fs::create_directories(root_);
+  scratch_ = std::make_unique<testsupport::ScratchDir>();
+  root_ = scratch_->path();
 }
 
 void BuildRun::TearDown() {
-  fs::remove_all(root_);
+  scratch_.reset();
 }
 
 void BuildRun::Put(const std::string& name, const std::string& text) {

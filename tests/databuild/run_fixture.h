@@ -13,6 +13,7 @@
 
 #include "console/virtual_screen.h"
 #include "databuild/builder.h"
+#include "tests/support/scratch_dir.h"
 
 namespace databuild {
 
@@ -50,6 +51,7 @@ class BuildRun : public testing::Test {
   /// Row `y` of the screen without its trailing blanks.
   std::string TrimmedRow(int y) const;
 
+  std::unique_ptr<testsupport::ScratchDir> scratch_;
   std::filesystem::path root_;
   std::unique_ptr<SnapshotConsole> con_ = std::make_unique<SnapshotConsole>();
 };

@@ -20,10 +20,14 @@ ScratchDir::ScratchDir(const std::string& suffix) {
   const auto* info = testing::UnitTest::GetInstance()->current_test_info();
   std::string name = info ? std::string(info->test_suite_name()) + "." + info->name() : "scratch";
   if (!suffix.empty()) name += "." + suffix;
+  // The process id and a serial number keep directories apart when two
+  // builds run the same test at once, or a test makes several.
+  static int serial = 0;
+  name = std::to_string(getpid()) + "_" + std::to_string(++serial) + "_" + name;
   for (char& c : name) {
     if (c == '/') c = '_';
   }
-  path_ = fs::temp_directory_path() / ("matquiz_" + std::to_string(getpid()) + "_" + name);
+  path_ = fs::temp_directory_path() / ("matquiz_" + name);
   fs::remove_all(path_);
   fs::create_directories(path_);
 }
