@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "packets/styles/style_phase.h"
 #include "packets/styles/styles.h"
 
 namespace packets::styles {
@@ -46,6 +47,15 @@ std::optional<CheckFailure> OutsideRange(Field field, const std::string& what, i
                   " (the style file says " + to_string(value) + ")");
 }
 
+std::optional<CheckFailure> PastChapterEnd(Field field, const std::string& what, int chapter,
+                                           int verse) {
+  const int last = kVerseCounts[chapter - 1];
+  if (verse <= last) return std::nullopt;
+  return Fail(0, field,
+              what + " " + Ref(chapter, verse) + " lies beyond the last verse of chapter " +
+                  to_string(chapter) + " (" + to_string(last) + ")");
+}
+
 /// The refusals of the run check that come before the whole-record rules:
 /// values that would index outside a table or keep a phase from ending.
 /// Tested in the order of the style file's lines.
@@ -54,6 +64,10 @@ std::optional<CheckFailure> RunRefusal(const StyleRecord& r) {
   if (auto f = OutsideRange(Field::kBeginVer, "Begin verse", r.BVER, 1, VMAX)) return f;
   if (auto f = OutsideRange(Field::kEndChapter, "End chapter", r.ECHAP, 1, CHMAX)) return f;
   if (auto f = OutsideRange(Field::kEndVer, "End verse", r.EVER, 1, VMAX)) return f;
+  // A verse past the end of its chapter names no verse of the book; the
+  // sectorings would cut the material from a place that does not exist.
+  if (auto f = PastChapterEnd(Field::kBeginVer, "Begin verse", r.BCHAP, r.BVER)) return f;
+  if (auto f = PastChapterEnd(Field::kEndVer, "End verse", r.ECHAP, r.EVER)) return f;
 
   if (r.NAME4.empty()) return Fail(0, Field::kOutputName, "Output file name must not be empty");
   if (r.NAME4.find_first_of("/\\") != std::string::npos) {

@@ -108,6 +108,9 @@ TEST(CheckStyleForRun, RefusesWhatWouldIndexOutsideATableOrNeverEnd) {
       {"end chapter 29", [](StyleRecord& r) { r.ECHAP = 29; }, 0, Field::kEndChapter},
       {"begin verse 0", [](StyleRecord& r) { r.BVER = 0; }, 0, Field::kBeginVer},
       {"end verse 81", [](StyleRecord& r) { r.EVER = 81; }, 0, Field::kEndVer},
+      {"begin verse past its chapter", [](StyleRecord& r) { r.BCHAP = 3, r.BVER = 40; }, 0,
+       Field::kBeginVer},
+      {"end verse past its chapter", [](StyleRecord& r) { r.EVER = 49; }, 0, Field::kEndVer},
       {"no pool file", [](StyleRecord& r) { r.PRIMPCT = 51; }, 0, Field::kPrimaryFtv},
       {"pool 101", [](StyleRecord& r) { r.PRIMPCT = 101; }, 0, Field::kPrimaryFtv},
       {"window from 0", [](StyleRecord& r) { r.SPEARLY = 0; }, 0, Field::kSpecialtiesFrom},
@@ -152,6 +155,10 @@ TEST(CheckStyleForRun, NamesTheFieldInWords) {
   r = Good();
   r.NAME4.clear();
   EXPECT_EQ(CheckStyleForRun(r)->words, "Output file name must not be empty");
+  r = Good();
+  r.BCHAP = 3, r.BVER = 40;
+  EXPECT_EQ(CheckStyleForRun(r)->words,
+            "Begin verse 3:40 lies beyond the last verse of chapter 3 (17)");
 }
 
 TEST(CheckStyleForRun, RangesComeBeforeTheWholeRecordRules) {
