@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "packets/driver/run.h"
+#include "packets/run/run.h"
 
 namespace packets::driver {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "packets/driver/run.h"
+#include "packets/run/run.h"
 
 namespace packets::phases {
 

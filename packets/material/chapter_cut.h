@@ -13,7 +13,7 @@
 #include <optional>
 #include <vector>
 
-#include "packets/driver/run_state.h"
+#include "packets/run/run_state.h"
 
 namespace packets::material {
 

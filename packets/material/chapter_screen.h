@@ -13,7 +13,7 @@
 #include <utility>
 
 #include "console/console.h"
-#include "packets/driver/run.h"
+#include "packets/run/run.h"
 #include "packets/material/chapter_cut.h"
 
 namespace packets::material {

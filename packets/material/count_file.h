@@ -15,8 +15,8 @@
 #include <string>
 
 #include "console/text_file.h"
-#include "packets/driver/run.h"
-#include "packets/driver/run_state.h"
+#include "packets/run/run.h"
+#include "packets/run/run_state.h"
 
 namespace packets::material {
 

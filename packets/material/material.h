@@ -13,8 +13,8 @@
 #include <optional>
 #include <string>
 
-#include "packets/driver/run.h"
-#include "packets/driver/run_state.h"
+#include "packets/run/run.h"
+#include "packets/run/run_state.h"
 #include "packets/material/count_file.h"
 
 namespace packets::material {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <variant>
 
-#include "packets/driver/run_state.h"
+#include "packets/run/run_state.h"
 
 namespace packets::material {
 

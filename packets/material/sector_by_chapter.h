@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "packets/driver/run.h"
+#include "packets/run/run.h"
 #include "packets/material/chapter_cut.h"
 
 namespace packets::material {

@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "packets/driver/run_state.h"
+#include "packets/run/run_state.h"
 
 namespace packets::material {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "packets/driver/run_state.h"
+#include "packets/run/run_state.h"
 
 namespace packets::material {
 

@@ -6,7 +6,7 @@
 // counted twice.
 #pragma once
 
-#include "packets/driver/run_state.h"
+#include "packets/run/run_state.h"
 
 namespace packets::material {
 

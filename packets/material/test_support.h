@@ -15,8 +15,8 @@
 #include "console/random.h"
 #include "console/text_file.h"
 #include "console/virtual_screen.h"
-#include "packets/driver/run.h"
-#include "packets/driver/run_state.h"
+#include "packets/run/run.h"
+#include "packets/run/run_state.h"
 #include "packets/material/question_index.h"
 #include "tests/support/scratch_dir.h"
 

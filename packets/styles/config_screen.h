@@ -1,7 +1,7 @@
 // The configuration screen: the one-page editor of the loaded style.
 #pragma once
 
-#include "packets/driver/run.h"
+#include "packets/run/run.h"
 
 namespace packets::styles {
 

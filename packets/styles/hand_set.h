@@ -2,7 +2,7 @@
 // in its type template.
 #pragma once
 
-#include "packets/driver/run.h"
+#include "packets/run/run.h"
 
 namespace packets::styles {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "console/text_file.h"
-#include "packets/driver/run_state.h"
+#include "packets/run/run_state.h"
 
 namespace packets::styles {
 

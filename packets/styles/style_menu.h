@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "packets/driver/run.h"
+#include "packets/run/run.h"
 #include "packets/styles/style_list.h"
 
 namespace packets::styles {

@@ -2,7 +2,7 @@
 // screen, saving an accepted style, and what is shared with the run driver.
 #pragma once
 
-#include "packets/driver/run.h"
+#include "packets/run/run.h"
 
 namespace packets::styles {
 

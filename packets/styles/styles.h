@@ -7,7 +7,7 @@
 
 #include "console/console.h"
 #include "console/text_file.h"
-#include "packets/driver/run.h"
+#include "packets/run/run.h"
 
 namespace packets::styles {
 

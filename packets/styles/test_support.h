@@ -15,7 +15,7 @@
 #include "console/random.h"
 #include "console/text_file.h"
 #include "console/virtual_screen.h"
-#include "packets/driver/run.h"
+#include "packets/run/run.h"
 #include "tests/support/scratch_dir.h"
 
 namespace packets::styles::testing {

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "packets/driver/tables.h"
+#include "packets/run/tables.h"
 
 namespace packets {
 

@@ -8,7 +8,7 @@
 #include "console/console.h"
 #include "console/random.h"
 #include "console/text_file.h"
-#include "packets/driver/run_state.h"
+#include "packets/run/run_state.h"
 
 namespace packets {
 

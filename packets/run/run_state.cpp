@@ -1,6 +1,6 @@
-#include "packets/driver/run_state.h"
+#include "packets/run/run_state.h"
 
-#include "packets/driver/run.h"
+#include "packets/run/run.h"
 
 namespace packets {
 

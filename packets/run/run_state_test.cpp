@@ -1,9 +1,9 @@
-#include "packets/driver/run_state.h"
+#include "packets/run/run_state.h"
 
 #include <gtest/gtest.h>
 
 #include "console/virtual_screen.h"
-#include "packets/driver/run.h"
+#include "packets/run/run.h"
 
 namespace packets {
 namespace {
