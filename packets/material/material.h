@@ -13,9 +13,10 @@
 #include <optional>
 #include <string>
 
-#include "packets/run/run.h"
-#include "packets/run/run_state.h"
 #include "packets/material/count_file.h"
+#include "packets/run/run.h"
+#include "packets/run/run_notes.h"
+#include "packets/run/run_state.h"
 
 namespace packets::material {
 
@@ -78,13 +79,6 @@ void RESECTOR(Run& run);
 /// empty line) and sets RQUEST, FQUEST, OQUEST, SQUEST to the sums of RPS,
 /// FPS, OPS, SPS over all 30 slots. Reads no keys.
 void DISPLAY(Run& run);
-
-/// `REPEATSECTOR`: on message row st.RSET (clearing the area first when it
-/// is 24), "  Sectors or questions will be repeated in quiz " + Q2 at
-/// column 3, and the line "Sectors or Questions repeated in quiz " + Q2
-/// appended to the run notes st.F9. The caller advances RSET before, and
-/// marks every sector free again (FLAG) after.
-void REPEATSECTOR(Run& run);
 
 // ------------------------------------------------------------ interrogatives
 

@@ -158,6 +158,13 @@ struct RunState {
   Table<std::string, SCMAX> ALL{"ALL"}, ALL2{"ALL2"};
   int CHOICE = 0;
 
+  // The filled places of the quiz in hand, indexed by place 1..SECTORS. A
+  // sector may serve two places of one quiz (after a sector draw gave up or
+  // the sectors were repeated), so the question number is kept per place.
+  Table<int, SCMAX> SECTOR{"SECTOR"};  // sector of each place; 99 while not chosen
+  Table<int, SCMAX> NUMBER{"NUMBER"};  // number of the place's question within its sector
+  Table<char, SCMAX> RLBK{"RLBK"};     // book letter printed with the place's reference
+
   // Counters that carry a meaning from one phase into another.
   int S = 0;    // sector (SPECOUNT, READ11, REPEATSECTOR)
   int X = 0;    // chapter (SPECOUNT)
