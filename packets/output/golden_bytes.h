@@ -47,4 +47,14 @@ inline std::vector<std::string> Lines(std::string_view bytes) {
   return lines;
 }
 
+/// The offset just after the first `n` line ends of `bytes`.
+inline std::size_t AfterLines(std::string_view bytes, int n) {
+  std::size_t pos = 0;
+  for (int i = 0; i < n && pos != std::string_view::npos; ++i) {
+    pos = bytes.find("\r\n", pos);
+    if (pos != std::string_view::npos) pos += 2;
+  }
+  return pos == std::string_view::npos ? bytes.size() : pos;
+}
+
 }  // namespace packets::output::testing
