@@ -26,7 +26,8 @@ void APPROVESPEC(console::Console& con);
 /// Closing screen naming NAME4.inf and NAME4.qui; waits for Enter.
 void THANK(console::Console& con, const std::string& name4);
 
-/// Reads a style file (29 lines) as the run driver and READIN read it.
+/// Reads a style file (29 lines) as the run driver and READIN read it; a
+/// type template shorter than 30 characters is filled up with "n".
 /// Runtime error 2 when missing, 106 for a value that is not a number.
 StyleRecord ReadStyleFile(const console::WorkDir& dir, const std::string& file_name);
 
