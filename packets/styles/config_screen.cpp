@@ -89,17 +89,6 @@ void ShowValue(Console& con, const Draft& d, Field f) {
   }
 }
 
-void DrawScreen(Console& con, const Draft& d) {
-  Labels(con);
-  console::CLR(con);
-  QCON2(con);
-  for (const LabelRow& l : kConfigLabels) {
-    con.GotoXY(1, l.row);
-    con.Write(l.text);
-  }
-  for (int f = 0; f < kFieldCount; ++f) ShowValue(con, d, static_cast<Field>(f));
-}
-
 /// How the editing of a field ended.
 struct Ending {
   std::optional<Key> key;  // the key that ended it; nothing: the cursor stays
@@ -111,7 +100,7 @@ class Screen {
   Screen(Run& run, Draft& draft) : run_(run), con_(run.con), d_(draft) {}
 
   Edit Go() {
-    DrawScreen(con_, d_);
+    OVRLAY(con_, d_.rec, d_.NAME1);
     Field f = Field::kBeginChapter;
     for (;;) {
       const Ending e = EditField(f);
@@ -335,7 +324,15 @@ void QCON2(Console& con) {
 }
 
 void OVRLAY(Console& con, const StyleRecord& rec, const std::string& name1) {
-  DrawScreen(con, Draft{rec, name1});
+  const Draft d{rec, name1};
+  Labels(con);
+  console::CLR(con);
+  QCON2(con);
+  for (const LabelRow& l : kConfigLabels) {
+    con.GotoXY(1, l.row);
+    con.Write(l.text);
+  }
+  for (int f = 0; f < kFieldCount; ++f) ShowValue(con, d, static_cast<Field>(f));
 }
 
 Edit EditStyle(Run& run) {
