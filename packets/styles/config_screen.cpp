@@ -89,6 +89,21 @@ void ShowValue(Console& con, const Draft& d, Field f) {
   }
 }
 
+/// Shows the new value of a field. A hand-edited number wider than its
+/// field spilled over the labels after it; what the new value leaves of it
+/// is given back to them.
+void ShowChanged(Console& con, const Draft& d, Field f, const StyleRecord& before) {
+  ShowValue(con, d, f);
+  const FieldPlace& p = PlaceOf(f);
+  if (p.kind != FieldKind::kNumber) return;
+  const int was = static_cast<int>(RightAligned(before.*p.number, p.width).size());
+  const int now = static_cast<int>(RightAligned(d.rec.*p.number, p.width).size());
+  if (was <= now) return;
+  Labels(con);
+  con.GotoXY(p.x + now, p.y);
+  con.Write(std::string(was - now, ' '));
+}
+
 /// How the editing of a field ended.
 struct Ending {
   std::optional<Key> key;  // the key that ended it; nothing: the cursor stays
@@ -146,13 +161,14 @@ class Screen {
       Cursor(p);
       const char k = ReadKey();
       if (std::string_view("12RrJj").find(k) != std::string_view::npos) {
+        const StyleRecord before = d_.rec;
         if (p.field == Field::kBeginBook) {
           SETBBK(d_.rec, run_.st);
-          ShowValue(con_, d_, Field::kBeginVer);
+          ShowChanged(con_, d_, Field::kBeginVer, before);
         } else {
           SETEBK(d_.rec, run_.st);
-          ShowValue(con_, d_, Field::kEndChapter);
-          ShowValue(con_, d_, Field::kEndVer);
+          ShowChanged(con_, d_, Field::kEndChapter, before);
+          ShowChanged(con_, d_, Field::kEndVer, before);
         }
         ShowValue(con_, d_, p.field);
         return {};
@@ -223,10 +239,11 @@ class Screen {
     }
     if (end.key == Key::kEsc) return end;  // the entry is abandoned
 
+    const StyleRecord before = d_.rec;
     CorrectEntry(p.field, value, d_.rec, run_.st);
-    ShowValue(con_, d_, p.field);
-    if (p.field == Field::kBeginChapter) ShowValue(con_, d_, Field::kBeginVer);
-    if (p.field == Field::kEndChapter) ShowValue(con_, d_, Field::kEndVer);
+    ShowChanged(con_, d_, p.field, before);
+    if (p.field == Field::kBeginChapter) ShowChanged(con_, d_, Field::kBeginVer, before);
+    if (p.field == Field::kEndChapter) ShowChanged(con_, d_, Field::kEndVer, before);
     return end;
   }
 

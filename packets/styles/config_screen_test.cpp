@@ -551,6 +551,13 @@ TEST(ConfigScreen, AFailedCheckSendsTheCursorToItsField) {
     EXPECT_TRUE(s.TitleIn(console::kYellow, console::kBlue)) << c.what;
     EXPECT_EQ(s.h.st.STYLE.LG, 'F') << c.what;  // nothing taken over
   }
+  // A hand-edited maximum wider than its field gives the labels back once
+  // it is mended.
+  Screen wide([](StyleRecord& r) { r.FMAX = 1000; });
+  EXPECT_FALSE(wide.Type(kEsc + kEnter + "2\r"));
+  EXPECT_EQ(wide.Text(73, 15, 4), " 2  ");
+  EXPECT_EQ(wide.h.con.At(75, 15).bg, console::kBlue);
+  EXPECT_EQ(wide.Cursor(), kCursorAt.at("CV Ref Max"));
   Screen exit;
   EXPECT_FALSE(exit.Type(To("Name of Quiz Style") + "exit\r" + kEsc + kEnter));
   EXPECT_EQ(exit.Cursor(), kCursorAt.at("Name of Quiz Style"));
