@@ -34,8 +34,7 @@ const std::string kMessage = "Incompatible Specs -- Press Return to go to Error 
 
 using Place = std::pair<int, int>;
 
-/// Where the cursor stands while each field is edited, by the names the
-/// screen's navigation table gives the fields.
+/// Where the cursor stands while each field is edited, by field name.
 // clang-format off
 const std::map<std::string, Place> kCursorAt = {
     {"Begin book", {14, 6}}, {"Begin Chapter", {27, 6}}, {"Begin Ver", {35, 6}},
@@ -52,7 +51,9 @@ const std::map<std::string, Place> kCursorAt = {
 };
 // clang-format on
 
-/// The navigation table as the screen's description gives it.
+/// Where each key moves the cursor from each field, written out by hand
+/// (not taken from the screen's own table): a field, "check" (the whole
+/// style is checked), "stay", "-" (ignored) or "(letter K)" (a name starts).
 struct PartRow {
   const char* field;
   const char* up;
