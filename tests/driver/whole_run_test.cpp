@@ -11,6 +11,7 @@
 
 #include "console/virtual_screen.h"
 #include "packets/driver/driver.h"
+#include "tests/support/config_keys.h"
 #include "tests/support/scratch_dir.h"
 
 namespace packets {
@@ -18,6 +19,8 @@ namespace {
 
 using console::kKeyDown;
 using console::kKeyUp;
+using testsupport::kAcceptStyle;
+using testsupport::kLeaveStyle;
 
 /// A virtual console that keeps a copy of the screen each time a key is
 /// read, so a test can look at every screen the run waited on.
@@ -114,9 +117,10 @@ class WholeRun : public testing::Test {
 };
 
 TEST_F(WholeRun, FromTheTitleThroughTheQuizzesBackToExit) {
-  con_.Keys("\r");   // style menu: Team
-  con_.Keys("\r");   // sector table: accepted
-  con_.Keys("n\r");  // repeat warning: no resectoring, Enter
+  con_.Keys("\r");          // style menu: Team
+  con_.Keys(kAcceptStyle);  // configuration screen: the style as it stands
+  con_.Keys("\r");          // sector table: accepted
+  con_.Keys("n\r");         // repeat warning: no resectoring, Enter
   con_.on_read = [this] {
     // Nothing of the run's output exists while the approval menu waits.
     if (con_.Text().find("Approve specialty combinations") != std::string::npos) {
@@ -186,12 +190,12 @@ TEST_F(WholeRun, FromTheTitleThroughTheQuizzesBackToExit) {
 TEST_F(WholeRun, ByChapterTheChapterScreenCutsTheMaterial) {
   style_.lines[13] = "C";
   dir_.Put("Team.spe", style_.Text());
-  con_.Keys("\r");           // Team
-  con_.Keys("\r");           // chapter list as given out: 3 and 2
-  con_.Keys("\r");           // result accepted
-  con_.Keys("n\r");          // repeat warning
-  con_.Keys("\r\r");         // approval menu, closing screen
-  con_.Keys(kKeyUp + "\r");  // Exit
+  con_.Keys("\r" + kAcceptStyle);  // Team, as it stands
+  con_.Keys("\r");                 // chapter list as given out: 3 and 2
+  con_.Keys("\r");                 // result accepted
+  con_.Keys("n\r");                // repeat warning
+  con_.Keys("\r\r");               // approval menu, closing screen
+  con_.Keys(kKeyUp + "\r");        // Exit
   Go();
   EXPECT_FALSE(con_.ScreenWith("Choose questions per chapter.").empty());
   EXPECT_FALSE(con_.ScreenWith("Your smallest sector has 5 regular questions.").empty());
@@ -206,7 +210,7 @@ TEST_F(WholeRun, ByChapterTheChapterScreenCutsTheMaterial) {
 TEST_F(WholeRun, EscOnTheApprovalMenuLeavesAnEarlierPacketAlone) {
   dir_.Put("TEAM.qui", "earlier packet\r\n");
   dir_.Put("TEAM.inf", "earlier record\r\n");
-  con_.Keys("\r\r");
+  con_.Keys("\r" + kAcceptStyle + "\r");
   con_.Keys("n\r");
   con_.Keys("\x1b");         // approval menu: back to the title
   con_.Keys(kKeyUp + "\r");  // Exit
@@ -216,7 +220,7 @@ TEST_F(WholeRun, EscOnTheApprovalMenuLeavesAnEarlierPacketAlone) {
 }
 
 TEST_F(WholeRun, EscOnTheSectorTableGoesBackToTheTitle) {
-  con_.Keys("\r");
+  con_.Keys("\r" + kAcceptStyle);
   con_.Keys("\x1b");
   con_.Keys(kKeyUp + "\r");
   Go();
@@ -227,9 +231,9 @@ TEST_F(WholeRun, EscOnTheSectorTableGoesBackToTheTitle) {
 TEST_F(WholeRun, AnySectorLetterButCAndQSectorsByVerseWithItsKeyWait) {
   style_.lines[13] = "v";  // neither C nor Q: by verse, and the table waits for a key
   dir_.Put("Team.spe", style_.Text());
-  con_.Keys("\r");           // Team
-  con_.Keys("\xbf\x1b");     // at the table a key of code 191 is passed over; Esc leaves
-  con_.Keys(kKeyUp + "\r");  // Exit
+  con_.Keys("\r" + kAcceptStyle);  // Team
+  con_.Keys("\xbf\x1b");           // at the table a key of code 191 is passed over; Esc leaves
+  con_.Keys(kKeyUp + "\r");        // Exit
   Go();
   EXPECT_EQ(con_.Pending(), 0u);
   EXPECT_FALSE(con_.ScreenWith("Sc From").empty());
@@ -240,13 +244,13 @@ TEST_F(WholeRun, AnySectorLetterButCAndQSectorsByVerseWithItsKeyWait) {
 }
 
 TEST_F(WholeRun, ResectoringFromTheRepeatWarning) {
-  con_.Keys("\r");           // Team
-  con_.Keys("\r");           // sector table (by verse)
-  con_.Keys("y");            // repeat warning: resector
-  con_.Keys("\r");           // "sectored by individual questions"
-  con_.Keys("88P");          // the new table stays until a key other than "8"
-  con_.Keys("\r\r");         // approval menu (its first line), closing screen
-  con_.Keys(kKeyUp + "\r");  // Exit
+  con_.Keys("\r" + kAcceptStyle);  // Team
+  con_.Keys("\r");                 // sector table (by verse)
+  con_.Keys("y");                  // repeat warning: resector
+  con_.Keys("\r");                 // "sectored by individual questions"
+  con_.Keys("88P");                // the new table stays until a key other than "8"
+  con_.Keys("\r\r");               // approval menu (its first line), closing screen
+  con_.Keys(kKeyUp + "\r");        // Exit
   Go();
   EXPECT_EQ(con_.Pending(), 0u);
   const std::string warning = con_.ScreenWith("The material will be sectored by individual");
@@ -263,7 +267,7 @@ TEST_F(WholeRun, SpecialtyMissingFromTheMaterialWarnsWithTwoEnters) {
   style_.lines[17] = "1";  // FMAX: FTV asked for, none in the material
   dir_.Put("Team.spe", style_.Text());
   dir_.Put("TEAM.qui", "earlier packet\r\n");
-  con_.Keys("\r\rn\r");
+  con_.Keys("\r" + kAcceptStyle + "\rn\r");
   con_.Keys("\r\r");         // the warning wants Enter twice
   con_.Keys(kKeyUp + "\r");  // Exit
   Go();
@@ -272,25 +276,30 @@ TEST_F(WholeRun, SpecialtyMissingFromTheMaterialWarnsWithTwoEnters) {
   EXPECT_EQ(con_.Pending(), 0u);
 }
 
-TEST_F(WholeRun, HandEditedStyleThatCannotRunIsRefusedInWords) {
+TEST_F(WholeRun, HandEditedStyleThatCannotRunIsRefusedOnTheConfigurationScreen) {
   style_.lines[7] = "45";  // questions per quiz beyond the 30 sectors
-  dir_.Put("Team.spe", style_.Text());
+  const std::string team = style_.Text();
+  dir_.Put("Team.spe", team);
   con_.Keys("\r");           // Team
-  con_.Keys("\r");           // the refusal
+  con_.Keys("\x1b");         // the check: refused
+  con_.Keys("\r");           // the message; the cursor goes to Questions per pack
+  con_.Keys("5\r");          // mended
+  con_.Keys(kLeaveStyle);    // back to the menu, nothing saved
   con_.Keys(kKeyUp + "\r");  // Exit
   Go();
-  const std::string refusal = con_.ScreenWith("cannot be run");
-  ASSERT_FALSE(refusal.empty());
-  EXPECT_NE(refusal.find("45"), std::string::npos);
+  EXPECT_EQ(con_.Pending(), 0u);
+  EXPECT_FALSE(con_.ScreenWith("Incompatible Specs -- Press Return to go to Error").empty());
+  EXPECT_TRUE(con_.ScreenWith("cannot be run").empty());
+  EXPECT_EQ(dir_.Get("Team.spe"), team);
   EXPECT_FALSE(dir_.Has("pat.txt"));
 }
 
 TEST_F(WholeRun, TooFewRegularQuestionsWarnsAndGoesBackToTheTitle) {
   style_.lines[2] = "2 9";  // 2:9 to 2:10 holds two regular questions, fewer than 5 sectors
   dir_.Put("Team.spe", style_.Text());
-  con_.Keys("\r");           // Team
-  con_.Keys("\r");           // the warning
-  con_.Keys(kKeyUp + "\r");  // Exit
+  con_.Keys("\r" + kAcceptStyle);  // Team
+  con_.Keys("\r");                 // the warning
+  con_.Keys(kKeyUp + "\r");        // Exit
   Go();
   const std::string warning = con_.ScreenWith("There are not enough regular questions");
   ASSERT_FALSE(warning.empty());
@@ -304,11 +313,11 @@ TEST_F(WholeRun, TooFewRegularQuestionsWarnsAndGoesBackToTheTitle) {
 TEST_F(WholeRun, BySectorQuestionTheKeyLeavingTheTableIsTheApprovalMenusFirst) {
   style_.lines[13] = "Q";
   dir_.Put("Team.spe", style_.Text());
-  con_.Keys("\r");           // Team
-  con_.Keys("\r");           // "sectored by individual questions"
-  con_.Keys("\r");           // leaves the table, then accepts the approval menu's first line
-  con_.Keys("\r");           // closing screen
-  con_.Keys(kKeyUp + "\r");  // Exit
+  con_.Keys("\r" + kAcceptStyle);  // Team
+  con_.Keys("\r");                 // "sectored by individual questions"
+  con_.Keys("\r");                 // leaves the table, then accepts the approval menu's first line
+  con_.Keys("\r");                 // closing screen
+  con_.Keys(kKeyUp + "\r");        // Exit
   Go();
   EXPECT_EQ(st_.V, 2);
   EXPECT_TRUE(st_.RES);
@@ -332,7 +341,8 @@ TEST_F(WholeRun, ReusedCountFileSkipsTheScanAndIsFoundOnThePath) {
   }
   elsewhere.Put("count.00A", counts);
   std::filesystem::remove(dir_.path() / "Mat.A");
-  con_.Keys("\r\r\r\r");  // Team, table, approval menu, closing screen: no repeat warning
+  con_.Keys("\r" + kAcceptStyle);  // Team
+  con_.Keys("\r\r\r");             // table, approval menu, closing screen: no repeat warning
   con_.Keys(kKeyUp + "\r");
   console::FixedClock clock(5);
   console::Random rng(clock);
