@@ -2,6 +2,7 @@
 
 #include "packets/material/material.h"
 #include "packets/material/sector_by_chapter.h"
+#include "packets/styles/pattern_review.h"
 
 namespace packets::phases {
 
@@ -27,18 +28,13 @@ std::optional<std::string> COUNTINT(Run& run) {
   return material::COUNTINT(run);
 }
 
-// PLACEHOLDER: the specialty pattern, question selection and packet output
-// are not in place yet. These stand-ins do just enough for a run to go from
-// the title to the closing screen: every quiz takes the style's type
-// template as its pattern, and each quiz is one heading line of the packet.
-
 void SPEC2(Run& run) {
-  auto out = run.dir.OpenWrite(run.st.F12);
-  std::string pattern = run.st.TYP;
-  pattern.resize(kPatternCap, 'n');
-  for (int q = 1; q <= run.st.QZ; ++q) out.WriteLn(pattern);
-  out.Close();
+  styles::SPEC2(run);
 }
+
+// PLACEHOLDER: question selection and packet output are not in place yet.
+// These stand-ins do just enough for a run to go from the title to the
+// closing screen: each quiz is one heading line of the packet.
 
 void FINTYPES(Run&) {}
 
