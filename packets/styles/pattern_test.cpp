@@ -7,6 +7,7 @@
 #include <chrono>
 #include <vector>
 
+#include "packets/styles/pattern_test_support.h"
 #include "packets/styles/styles.h"
 
 namespace packets::styles {
@@ -48,32 +49,6 @@ StyleRecord RandomStyle(console::Random& rng) {
   }
 }
 
-/// What is wrong with a drawn pattern for the style, or "" when nothing
-/// is; counts the positions it uses.
-std::string Problem(const StyleRecord& r, const std::string& p, std::vector<int>& used) {
-  if (p.size() != 30) return "not 30 characters";
-  int total = 0;
-  int per_kind[4] = {};
-  for (int x = 1; x <= 30; ++x) {
-    const char c = p[static_cast<std::size_t>(x - 1)];
-    if (c == 'n') continue;
-    const SpecialtyKind* k = KindOf(c);
-    if (!k) return std::string("holds ") + c;
-    if (x < r.SPEARLY || x > r.SPLATE) return "a specialty outside the window";
-    ++per_kind[k - kSpecialtyKinds];
-    ++total;
-    ++used[static_cast<std::size_t>(x)];
-  }
-  if (total < r.SPMIN || total > r.SPMAX) return "total outside its range";
-  const PatternSettings s = RecordSettings(r);
-  for (const SpecialtyKind& k : kSpecialtyKinds) {
-    const int n = per_kind[&k - kSpecialtyKinds];
-    if (n < s.*k.min || n > s.*k.max)
-      return std::string("count of ") + k.letter + " outside its range";
-  }
-  return "";
-}
-
 TEST(SpecialtyPattern, EveryDrawKeepsTheStyleLimits) {
   // The boundary shapes first: a window exactly as long as the total
   // maximum; one-position windows; no specialties with every kind maximum
@@ -107,20 +82,14 @@ TEST(SpecialtyPattern, EveryDrawKeepsTheStyleLimits) {
     int d = 0;
     for (; d < 10 || (unused > 0 && d < 40000); ++d) {
       const std::string p = SPECPAT(RecordSettings(r), rng);
-      ASSERT_EQ(Problem(r, p, used), "") << p << " of style " << i << ", draw " << d;
+      ASSERT_EQ(testing::PatternProblem(RecordSettings(r), p, &used), "")
+          << p << " of style " << i << ", draw " << d;
       unused = 0;
       for (int x = r.SPEARLY; shape && x <= r.SPLATE; ++x)
         unused += used[static_cast<std::size_t>(x)] == 0;
     }
     EXPECT_EQ(unused, 0) << "style " << i << " after " << d << " draws";
   }
-}
-
-TEST(SpecialtyPattern, NoSpecialtiesGivesThirtyRegular) {
-  console::FixedClock clock(7);
-  console::Random rng(clock);
-  const PatternSettings s = RecordSettings(Style(0, 0, {0, 10, 0, 10, 0, 10, 0, 10}, 1, 30));
-  for (int d = 0; d < 50; ++d) EXPECT_EQ(SPECPAT(s, rng), std::string(30, 'n'));
 }
 
 TEST(SpecialtyPattern, TrialsKeepSameKindsApart) {
@@ -136,15 +105,6 @@ TEST(SpecialtyPattern, TrialsKeepSameKindsApart) {
     apart += p[0] != p[1] && p[1] != p[2] && p[2] != p[3];
   }
   EXPECT_GT(apart, 270);
-}
-
-TEST(SpecialtyPattern, SetByHandEveryQuizTakesTheTemplate) {
-  StyleRecord r = Style(3, 3, {2, 2, 0, 0, 1, 1, 0, 0}, 3, 8);
-  r.SETSPC = 'Y';
-  r.TYP = "nnFnOFnn" + std::string(22, 'n');
-  console::FixedClock clock(1);
-  console::Random rng(clock);
-  for (int d = 0; d < 5; ++d) EXPECT_EQ(SPECPAT(RecordSettings(r), rng), r.TYP);
 }
 
 TEST(SpecialtyPattern, TidyKeepsCountedLettersInsideTheWindowOnly) {

@@ -6,7 +6,6 @@
 
 #include <cstdio>
 #include <functional>
-#include <map>
 #include <sstream>
 #include <vector>
 
@@ -14,6 +13,7 @@
 #include "packets/driver/driver.h"
 #include "packets/styles/pattern.h"
 #include "packets/styles/pattern_review.h"
+#include "packets/styles/pattern_test_support.h"
 #include "tests/support/scratch_dir.h"
 
 namespace packets {
@@ -75,18 +75,17 @@ class PatternRun : public testing::Test {
     dir_.CopyData("New.spe");
     dir_.PutLines("Specs.lst", {"Team", "Enter New Specs"});
   }
-  /// The style Team: 1:1 to 2:10, 5 questions per quiz, `quizzes` quizzes,
-  /// the given specialty settings (lines 15 to 24, 26 to 29 of its file).
-  void Style(int quizzes, const std::map<int, std::string>& pattern_lines) {
-    std::map<int, std::string> lines{
-        {1, "F"},  {2, "1 1"}, {3, "2 10"}, {4, "TEAM"},
-        {5, "60"}, {6, "P"},   {7, "5"},    {8, "A"},
-        {9, "16"}, {10, "50"}, {11, "Y"},   {12, ""},
-        {13, "V"}, {14, "0"},  {25, "100"}, {29, std::string(30, 'n')}};
-    lines[12] = std::to_string(quizzes);
-    for (const auto& [n, l] : pattern_lines) lines[n] = l;
-    std::string text;
-    for (int n = 1; n <= 29; ++n) text += lines.at(n) + "\r\n";
+  /// The style Team: 1:1 to 2:10, 5 questions per quiz; `quizzes` quizzes,
+  /// the totals' and kinds' maxima and minima (lines 15 to 24 of its file),
+  /// the specialty window, SETSPC and the template.
+  void Style(int quizzes, const std::string& counts, int early, int late, char setspc,
+             const std::string& typ) {
+    std::string text = "F\r\n1 1\r\n2 10\r\nTEAM\r\n60\r\nP\r\n5\r\nA\r\n16\r\n50\r\nY\r\n" +
+                       std::to_string(quizzes) + "\r\nV\r\n0\r\n";
+    std::istringstream in(counts);
+    for (std::string n; in >> n;) text += n + "\r\n";
+    text += "100\r\n" + std::to_string(early) + "\r\n" + std::to_string(late) + "\r\n" + setspc +
+            "\r\n" + typ + "\r\n";
     dir_.Put("Team.spe", text);
   }
   void Go() {
@@ -114,21 +113,9 @@ class PatternRun : public testing::Test {
 };
 
 TEST_F(PatternRun, DrawnPatternsAreReviewedReshuffledAndHandedOver) {
-  // 1 to 5 specialties in positions 2 to 5: at least one FTV, at most two
-  // CV Ref, one CO Ref, one Situation.
-  Style(31, {{15, "4"},
-             {16, "1"},
-             {17, "2"},
-             {18, "1"},
-             {19, "2"},
-             {20, "0"},
-             {21, "1"},
-             {22, "0"},
-             {23, "1"},
-             {24, "0"},
-             {26, "2"},
-             {27, "5"},
-             {28, "N"}});
+  // 1 to 4 specialties in positions 2 to 5: one or two FTV, at most two CV
+  // Ref, one CO Ref, one Situation.
+  Style(31, "4 1 2 1 2 0 1 0 1 0", 2, 5, 'N', std::string(30, 'n'));
   con_.Keys("\r");                   // style menu: Team
   con_.Keys(kKeyDown + " " + "\r");  // first page: quiz 2 drawn again, accepted
   con_.Keys(" \r");                  // second page: quiz 31 drawn again, accepted
@@ -148,21 +135,7 @@ TEST_F(PatternRun, DrawnPatternsAreReviewedReshuffledAndHandedOver) {
     EXPECT_EQ(line, st_.PAT[q]);  // what the run goes on with
     // What the review screen showed when its page was accepted.
     EXPECT_EQ(line, ShownPattern(review[q <= 30 ? 3 : 5], q <= 30 ? q : 1));
-    ASSERT_EQ(line.size(), 30u);
-    int kinds[128] = {};
-    for (int x = 1; x <= 30; ++x) {
-      const char c = line[static_cast<std::size_t>(x - 1)];
-      ++kinds[static_cast<unsigned char>(c)];
-      if (c == 'n') continue;
-      EXPECT_TRUE(x >= 2 && x <= 5) << "position " << x;
-    }
-    EXPECT_EQ(kinds['F'] + kinds['R'] + kinds['O'] + kinds['S'] + kinds['n'], 30);
-    const int total = 30 - kinds['n'];
-    EXPECT_TRUE(total >= 1 && total <= 4) << total;
-    EXPECT_TRUE(kinds['F'] >= 1 && kinds['F'] <= 2);
-    EXPECT_LE(kinds['R'], 2);
-    EXPECT_LE(kinds['O'], 1);
-    EXPECT_LE(kinds['S'], 1);
+    EXPECT_EQ(styles::testing::PatternProblem(styles::DriverSettings(st_), line), "");
   }
   // Space drew quizzes 2 and 31 again; the screen showed the new patterns.
   EXPECT_NE(ShownPattern(review[0], 2), lines[1]);
@@ -174,20 +147,7 @@ TEST_F(PatternRun, TemplateSetByHandIsEveryQuizsPattern) {
   // One FTV and one CV Ref, set by hand in positions 2 to 5; the template
   // saved earlier holds "A" in the window, which the hand-setting screen
   // clears.
-  Style(12, {{15, "2"},
-             {16, "2"},
-             {17, "1"},
-             {18, "1"},
-             {19, "1"},
-             {20, "1"},
-             {21, "0"},
-             {22, "0"},
-             {23, "0"},
-             {24, "0"},
-             {26, "2"},
-             {27, "5"},
-             {28, "Y"},
-             {29, "nAAAA" + std::string(25, 'n')}});
+  Style(12, "2 2 1 1 1 1 0 0 0 0", 2, 5, 'Y', "nAAAA" + std::string(25, 'n'));
   con_.Keys("\r");                                        // style menu: Team
   con_.Keys("\rf" + kKeyRight + kKeyRight + "R" + "\r");  // Enter waits; F on 2, R on 4; done
   con_.Keys("\r");                                        // the patterns
