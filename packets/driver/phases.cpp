@@ -2,6 +2,7 @@
 
 #include "packets/material/material.h"
 #include "packets/material/sector_by_chapter.h"
+#include "packets/output/output.h"
 #include "packets/styles/pattern_review.h"
 
 namespace packets::phases {
@@ -27,23 +28,19 @@ bool CHAPSEC(Run& run) {
 std::optional<std::string> COUNTINT(Run& run) {
   return material::COUNTINT(run);
 }
+void OPUT(Run& run) {
+  output::OPUT(run);
+}
 
 void SPEC2(Run& run) {
   styles::SPEC2(run);
 }
 
-// PLACEHOLDER: question selection and packet output are not in place yet.
-// These stand-ins do just enough for a run to go from the title to the
-// closing screen: each quiz is one heading line of the packet.
+// PLACEHOLDER: question selection is not in place yet. These stand-ins do
+// just enough for a run to go from the title to the closing screen.
 
 void FINTYPES(Run&) {}
 
 void CHOOSESPEC(Run&) {}
-
-void OPUT(Run& run) {
-  auto out = run.dir.OpenAppend(run.st.F8);
-  out.WriteLn("Quiz " + std::to_string(run.st.Q2));
-  out.Close();
-}
 
 }  // namespace packets::phases

@@ -170,7 +170,15 @@ TEST_F(TerminalTest, ReadLineEchoesAndEditsAndKeyPressedKeepsTheKey) {
 
 TEST_F(TerminalTest, WrittenAndClearedCellsKeepTheirColours) {
   Start(80, 25, "", "Terminal check", true);
+  // The screen reaches tmux in pieces: wait for its last cell, so that a
+  // busy machine never shows a half-drawn screen to the checks below.
   auto cells = pane_->Cells();
+  for (int tries = 0; tries < 250 && !(cells.size() == 25u && cells[24].size() == 80u &&
+                                       cells[24][79].ch == '#');
+       ++tries) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    cells = pane_->Cells();
+  }
   ASSERT_EQ(cells.size(), 25u);
   for (const auto& row : cells) ASSERT_EQ(row.size(), 80u);
   ExpectWrittenColours(cells);
