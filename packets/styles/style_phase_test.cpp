@@ -110,7 +110,8 @@ TEST_F(StylePhaseTest, ATemplateSetByHandIsKept) {
   r.FMIN = r.FMAX = r.RMIN = r.RMAX = r.OMIN = r.OMAX = r.SMIN = r.SMAX = 1;
   r.TYP = "nnFRnnOS" + std::string(22, 'n');
   WriteStyleFile(h.dir, "Alpha.spe", r);
-  h.con.Keys("\r" + kAcceptStyle);
+  h.con.Keys("\r" + kAcceptStyle);  // Alpha, as it stands
+  h.con.Keys("\r");                 // the hand-setting screen: its four specialties are placed
   SPECS2(h.run);
   EXPECT_EQ(ReadStyleFile(h.dir, "Alpha.spe").TYP, r.TYP);
 }
