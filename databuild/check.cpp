@@ -97,7 +97,7 @@ int CheckCommand(const std::optional<std::string>& file, std::ostream& out) {
     const std::filesystem::path path(*file);
     const console::WorkDir dir(path.has_parent_path() ? path.parent_path()
                                                       : std::filesystem::path("."));
-    db = Database::FromReader(dir.OpenRead(path.filename().string()));
+    db = Database::FromReader(console::ReadWholeFile(dir.Resolve(path.filename().string()), shown));
   } else {
     db = Database::Load(console::WorkDir("."));
   }
