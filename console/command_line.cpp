@@ -28,9 +28,9 @@ int UsageError(const ProgramText& program, std::string_view what, std::ostream& 
 
 namespace {
 
-const OptionSpec* Find(const ProgramText& program, std::string_view name) {
-  for (const OptionSpec& spec : program.options) {
-    if (spec.name == name) return &spec;
+const OptionForm* Find(const ProgramText& program, std::string_view name) {
+  for (const OptionForm& option : program.options) {
+    if (option.name == name) return &option;
   }
   return nullptr;
 }
@@ -58,17 +58,17 @@ CommandLine ReadCommandLine(const ProgramText& program, std::span<const std::str
     }
     const std::size_t equals = arg.find('=');
     const std::string name = arg.substr(0, equals);
-    const OptionSpec* spec = arg.starts_with("--") ? Find(program, name) : nullptr;
-    if (!spec) return fail("unknown argument '" + arg + "'");
+    const OptionForm* option = arg.starts_with("--") ? Find(program, name) : nullptr;
+    if (!option) return fail("unknown argument '" + arg + "'");
     if (line.options.Has(name)) return fail("'" + name + "' given twice");
     std::optional<std::string> value;
     if (equals != std::string::npos) {
-      if (spec->value == OptionValue::kNone) return fail("'" + name + "' takes no value");
+      if (option->value == OptionValue::kNone) return fail("'" + name + "' takes no value");
       value = arg.substr(equals + 1);
-    } else if (spec->value == OptionValue::kRequired) {
+    } else if (option->value == OptionValue::kRequired) {
       if (i + 1 >= args.size()) return fail("'" + name + "' needs a value");
       value = args[++i];
-    } else if (spec->value == OptionValue::kOptional && i + 1 < args.size() &&
+    } else if (option->value == OptionValue::kOptional && i + 1 < args.size() &&
                !args[i + 1].starts_with("-")) {
       value = args[++i];
     }

@@ -20,7 +20,7 @@ inline constexpr int kExitUsage = 2;
 /// begin with "-".
 enum class OptionValue { kNone, kRequired, kOptional };
 
-struct OptionSpec {
+struct OptionForm {
   std::string_view name;  // "--check"
   OptionValue value;
 };
@@ -31,7 +31,7 @@ struct ProgramText {
   std::string_view version;  // the --version line
   std::string_view usage;    // the "Usage:" lines, each ended by a line end
   std::string_view help;     // what --help prints after the usage lines
-  std::span<const OptionSpec> options;
+  std::span<const OptionForm> options;
 };
 
 /// The options given on a command line, each at most once.

@@ -7,7 +7,7 @@
 namespace console {
 namespace {
 
-constexpr OptionSpec kOptions[] = {
+constexpr OptionForm kOptions[] = {
     {"--flag", OptionValue::kNone},
     {"--seed", OptionValue::kRequired},
     {"--check", OptionValue::kOptional},

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr console::OptionSpec kOptions[] = {
+constexpr console::OptionForm kOptions[] = {
     {"--check", console::OptionValue::kOptional},
 };
 

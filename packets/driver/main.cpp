@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr console::OptionSpec kOptions[] = {
+constexpr console::OptionForm kOptions[] = {
     {"--seed", console::OptionValue::kRequired},
     {"--setup", console::OptionValue::kRequired},
 };
