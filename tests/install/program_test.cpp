@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tests/support/scratch_dir.h"
+#include "tests/terminal/program_run.h"
 #include "tests/terminal/tmux_pane.h"
 
 namespace {
@@ -221,22 +222,20 @@ TEST(Installation, IntoATemporaryPrefixThenAFirstRunFromAMadeWorkingDirectory) {
   if (!termtest::TmuxAvailable()) GTEST_SKIP() << "tmux is not installed: no run in a terminal";
   unsetenv("TMUX");
   termtest::TmuxPane pane(80, 25, SanitizerSettings());
-  pane.Command("cd '" + work.string() + "' && clear && '" +
-               (prefix / "bin" / "databuild").string() + "'; echo \"DATABUILD=$?\"");
-  ASSERT_TRUE(pane.WaitFor("Installation", std::chrono::seconds(60)));
-  pane.Press({"Enter"});
-  ASSERT_TRUE(pane.WaitFor("DATABUILD=0"));
+  termtest::ProgramRun databuild(pane, work, (prefix / "bin" / "databuild").string());
+  ASSERT_TRUE(databuild.WaitFor("Installation", std::chrono::seconds(60)));
+  databuild.Press({"Enter"});
+  ASSERT_EQ(databuild.Ended(), 0);
   for (const char* name : {"Mat.a", "Mat.c", "Co.b", "Cv.c", "Ftv.59", "Sit.txt", "LLMat.a",
                            "LLSit.txt", "LLFtv.00"}) {
     EXPECT_TRUE(fs::is_regular_file(work / name)) << name;
   }
-  pane.Command("clear && '" + (prefix / "bin" / "packets").string() +
-               "' --seed 7; echo \"PACKETS=$?\"");
-  ASSERT_TRUE(pane.WaitFor("Press Return to Choose a Quiz Style"));
-  EXPECT_TRUE(pane.WaitFor("Enter New Specs"));
-  pane.Press({"Up"});  // from the first entry up to "Exit"
-  pane.Press({"Enter"});
-  EXPECT_TRUE(pane.WaitFor("PACKETS=0"));
+  termtest::ProgramRun packets(pane, work, (prefix / "bin" / "packets").string(), {"--seed", "7"});
+  ASSERT_TRUE(packets.WaitFor("Press Return to Choose a Quiz Style"));
+  EXPECT_TRUE(packets.WaitFor("Enter New Specs"));
+  packets.Press({"Up"});  // from the first entry up to "Exit"
+  packets.Press({"Enter"});
+  EXPECT_EQ(packets.Ended(), 0);
   EXPECT_EQ(root.Get("quizzes/temp2.txt"), "Exit\r\n");
 }
 
