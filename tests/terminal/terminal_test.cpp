@@ -59,6 +59,9 @@ class TerminalTest : public ::testing::Test {
       run = "TERMINFO=\"$HOME/terminfo\" " + run;
     }
     pane_->Command("echo BEFORE-MARK");
+    // The next command is typed only once the shell has answered, so that
+    // typed-ahead text never mixes into the mark on a busy machine.
+    ASSERT_TRUE(pane_->WaitFor("\nBEFORE-MARK\nready>"));
     pane_->Command(run + "\"$TERMCHECK\" " + args);
     ASSERT_TRUE(pane_->WaitFor(drawn));
   }
