@@ -3,6 +3,7 @@
 #include "packets/material/material.h"
 #include "packets/material/sector_by_chapter.h"
 #include "packets/output/output.h"
+#include "packets/selection/selection.h"
 
 namespace packets::phases {
 
@@ -30,10 +31,19 @@ std::optional<std::string> COUNTINT(Run& run) {
 void OPUT(Run& run) {
   output::OPUT(run);
 }
+std::optional<std::string> PrepareSelection(Run& run) {
+  return selection::PrepareSelection(run);
+}
+void FINTYPES(Run& run) {
+  selection::FINTYPES(run);
+}
+void CHOOSESPEC(Run& run) {
+  selection::CHOOSESPEC(run);
+}
 
-// PLACEHOLDER: the specialty pattern and question selection are not in place
-// yet. These stand-ins do just enough for a run to go from the title to the
-// closing screen: every quiz takes the style's type template as its pattern.
+// PLACEHOLDER: the specialty pattern is not in place yet. This stand-in does
+// just enough for a run to go from the title to the closing screen: every
+// quiz takes the style's type template as its pattern.
 
 void SPEC2(Run& run) {
   auto out = run.dir.OpenWrite(run.st.F12);
@@ -42,9 +52,5 @@ void SPEC2(Run& run) {
   for (int q = 1; q <= run.st.QZ; ++q) out.WriteLn(pattern);
   out.Close();
 }
-
-void FINTYPES(Run&) {}
-
-void CHOOSESPEC(Run&) {}
 
 }  // namespace packets::phases

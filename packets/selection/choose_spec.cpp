@@ -89,7 +89,6 @@ void CHOOSESPEC(Run& run) {
     st.NUMBER[i] = 0;
     st.RSECTOR[i] = 99;
     st.RNUMBER[i] = 0;
-    st.RLBK[i] = ' ';
   }
   RestartRegularPool(run);
   st.TYP = st.PAT[st.Q2];
