@@ -4,6 +4,7 @@
 #include "packets/material/sector_by_chapter.h"
 #include "packets/output/output.h"
 #include "packets/selection/selection.h"
+#include "packets/styles/pattern_review.h"
 
 namespace packets::phases {
 
@@ -40,17 +41,8 @@ void FINTYPES(Run& run) {
 void CHOOSESPEC(Run& run) {
   selection::CHOOSESPEC(run);
 }
-
-// PLACEHOLDER: the specialty pattern is not in place yet. This stand-in does
-// just enough for a run to go from the title to the closing screen: every
-// quiz takes the style's type template as its pattern.
-
 void SPEC2(Run& run) {
-  auto out = run.dir.OpenWrite(run.st.F12);
-  std::string pattern = run.st.TYP;
-  pattern.resize(kPatternCap, 'n');
-  for (int q = 1; q <= run.st.QZ; ++q) out.WriteLn(pattern);
-  out.Close();
+  styles::SPEC2(run);
 }
 
 }  // namespace packets::phases

@@ -106,7 +106,8 @@ TEST_F(StylePhaseTest, ATemplateSetByHandIsKept) {
   r.SETSPC = 'Y';
   r.TYP = "nnFRnnOS" + std::string(22, 'n');
   WriteStyleFile(h.dir, "Alpha.spe", r);
-  h.con.Keys("\r");
+  h.con.Keys("\r");  // Alpha
+  h.con.Keys("\r");  // the hand-setting screen: its four specialties are placed
   SPECS2(h.run);
   EXPECT_EQ(ReadStyleFile(h.dir, "Alpha.spe").TYP, r.TYP);
 }
