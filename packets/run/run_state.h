@@ -188,12 +188,6 @@ struct RunState {
   int FIXLAST = 0;                       // quiz of the last sector used twice, before this quiz
   std::string BKNAME;                    // book name of the place last filled ("Matt")
 
-  // How often each specialty pool was restarted in this run, and, per place,
-  // that count for the place's kind when the place was filled: a rejected
-  // combination gives back only picks made since the last restart.
-  int RGEN = 0, OGEN = 0, SGEN = 0, FGEN = 0;
-  Table<int, SCMAX> PICKGEN{"PICKGEN"};
-
   // Counters that carry a meaning from one phase into another.
   int S = 0;    // sector (SPECOUNT, READ11, REPEATSECTOR)
   int X = 0;    // chapter (SPECOUNT)

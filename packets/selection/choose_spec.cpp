@@ -30,21 +30,24 @@ void RestartRegularPool(Run& run) {
   notes::AppendNote(run, notes::RegularRepeats(st.Q2));
 }
 
-/// A rejected combination: every specialty pick of the pass goes back to
-/// its kind, unless the kind's pool restarted after the pick (the restart
-/// already made it available, with its note).
-void UndoPass(RunState& st) {
+}  // namespace
+
+void UndoSpecialtyPicks(RunState& st) {
   for (int i = 1; i <= st.SECTORS; ++i) {
     const SpecialtyKind* kind = KindOf(PlaceKind(st, i));
     const int s = st.SECTOR[i];
     if (!kind || s < 1 || s > SCMAX) continue;
     st.FLAG[s] = 1;
-    if (st.PICKGEN[i] != st.*kind->restarts) continue;
+    // After a restart of the kind's pool in this pass every count is at
+    // its total and every flag set: a pick made before the restart then
+    // gives back nothing.
     auto& remaining = st.*kind->remaining;
     remaining[s] = std::min(remaining[s] + 1, (st.*kind->total)[s]);
     (st.*kind->flags)(s, st.NUMBER[i]) = 1;
   }
 }
+
+namespace {
 
 /// Steps 5.1 to 5.4: one pass over the specialty places.
 void SpecialtyPass(Run& run, const SpecialtyOrder& order) {
@@ -103,7 +106,7 @@ void CHOOSESPEC(Run& run) {
       return;
     }
     if (answer == Answer::kAccept) break;
-    UndoPass(st);
+    UndoSpecialtyPicks(st);
   }
 
   // The regular places.

@@ -10,7 +10,7 @@ namespace packets::selection {
 // ------------------------------------------------------------ specialty places
 
 /// `CHOOSEREF`, `CHOOSEONLY`, `CHOOSESIT`, `CHOOSEFIN`: fill place C1 with a
-/// question of their kind: SECTOR[C1], NUMBER[C1], PICKGEN[C1], ALL[C1] (and
+/// question of their kind: SECTOR[C1], NUMBER[C1], ALL[C1] (and
 /// ALL2[C1] for SIT and FTV), RLBK[C1]; the sector is taken (FLAG) and the
 /// kind's remaining count and availability are updated. A kind used up in
 /// the free sectors restarts its pool; a second time in the same call the
@@ -27,6 +27,13 @@ void ChooseSpecialty(Run& run, const SpecialtyKind& kind, int C1);
 void FindPlaces(Run& run, const SpecialtyKind& kind);
 /// `FINDSET`: SECOND 0, LAST and LASTO 99, TYP from PAT[Q2].
 void FINDSET(RunState& st);
+
+/// A rejected combination: every specialty pick of the pass goes back to
+/// its kind (remaining count, availability flag, sector flag), each by its
+/// own place's sector and number; a remaining count never goes above its
+/// total, so a pick that the kind's restart already gave back is not given
+/// back twice.
+void UndoSpecialtyPicks(RunState& st);
 
 /// The order in which the specialty kinds are chosen for the quiz in hand:
 /// PRIORITY1, PRIORITY2, then the others in the order SIT, FTV, CV Ref,

@@ -16,7 +16,6 @@ struct SpecialtyKind {
   SectorTable<std::string, SCMAX> RunState::*lines;  // REFLINE, ONLYLINE, SITLINE, FINLINE
   int RunState::*repeat_quiz;                        // RQUIZ, OQUIZ, SQUIZ, FQUIZ
   int RunState::*repeat_period;                      // RQUIZ1, OQUIZ1, SQUIZ1, FQUIZ1
-  int RunState::*restarts;                           // RGEN, OGEN, SGEN, FGEN
   int RunState::*last;                               // LAST for CV Ref, else LASTO
   bool preferred;                 // a second place of the kind prefers a well-stocked sector
   bool two_pieces;                // the text runs on into ALL2

@@ -108,7 +108,6 @@ std::optional<std::string> PrepareSelection(Run& run) {
   st.INTIDX = st.IPC != 50;
   st.FIX = 0;
   st.FIXLAST = 0;
-  st.RGEN = st.OGEN = st.SGEN = st.FGEN = 0;
   return std::nullopt;
 }
 

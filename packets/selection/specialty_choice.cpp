@@ -41,7 +41,6 @@ void Exhaust(Run& run, const SpecialtyKind& kind, int& C7) {
   con.WriteLn();
   (st.*kind.flags).Fill(1);
   for (int s = 1; s <= SCMAX; ++s) (st.*kind.remaining)[s] = (st.*kind.total)[s];
-  ++(st.*kind.restarts);
 }
 
 /// The sector that a second place of the kind prefers: the highest one
@@ -131,7 +130,6 @@ void ChooseSpecialty(Run& run, const SpecialtyKind& kind, int C1) {
     st.FLAG[p.S] = 0;
     if (run.rng(100) >= st.REPEATPCT) flags(p.S, p.NUM) = 0;
     st.NUMBER[C1] = p.NUM;
-    st.PICKGEN[C1] = st.*kind.restarts;
     remaining[p.S] -= 1;
     const int last_before = st.*kind.last;
     st.*kind.last = p.S;

@@ -17,6 +17,24 @@
 
 namespace packets::selection::testing_support {
 
+/// A virtual console that keeps the screen (and the cursor's row) each time
+/// a key is read.
+class ScreenRecorder : public console::VirtualConsole {
+ public:
+  char ReadKey() override {
+    screens.push_back(Text());
+    rows.push_back(WhereY());
+    return VirtualConsole::ReadKey();
+  }
+  std::vector<std::string> screens;
+  std::vector<int> rows;
+};
+
+/// Row y (1-based) of a screen as ScreenRecorder keeps it.
+inline std::string RowOf(const std::string& screen, int y) {
+  return screen.substr(static_cast<std::size_t>(y - 1) * 81, 80);
+}
+
 struct Scene {
   explicit Scene(int sectors, std::uint64_t seed = 7)
       : dir(scratch.path()), rng(clock), run{st, con, rng, dir} {
@@ -28,7 +46,9 @@ struct Scene {
     st.V = 2;
     st.IPC = 50;
     st.MINQZ = st.MINQZ1 = 100;
+    st.F10 = "TEAM.inf";
     dir.OpenWrite(st.F9).Close();
+    dir.OpenWrite(st.F10).Close();
     Pattern(std::string(30, 'n'));
     for (char kind : {'n', 'R', 'O', 'S', 'F'}) Give(kind, std::vector<int>(sectors, 0));
   }
@@ -100,6 +120,8 @@ struct Scene {
     return out;
   }
 
+  std::string Get(const std::string& name) const { return scratch.Get(name); }
+
   /// "R 3.2": what place i holds, from its text.
   std::string Held(int i) const { return st.ALL[i].substr(st.ALL[i].rfind('\t') + 1); }
 
@@ -107,7 +129,7 @@ struct Scene {
   console::WorkDir dir;
   console::FixedClock clock;
   console::Random rng;
-  console::VirtualConsole con;
+  ScreenRecorder con;
   RunState st;
   Run run;
 };

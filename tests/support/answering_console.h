@@ -33,6 +33,11 @@ class AnsweringConsole : public console::VirtualConsole {
     if (Pending() == 0) Answer();
     return VirtualConsole::ReadKey();
   }
+  /// A key is always on its way: the answer to the screen as it stands.
+  bool KeyPressed() override {
+    if (Pending() == 0) Answer();
+    return true;
+  }
 
  private:
   bool Shows(const std::string& text) const { return Text().find(text) != std::string::npos; }
