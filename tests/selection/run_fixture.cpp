@@ -32,6 +32,26 @@ std::string Ref(int c, int v) {
   return ref;
 }
 
+void Questions::Regular(int c, int v, int n, const std::string& opening) {
+  for (int i = 1; i <= n; ++i) {
+    regular.push_back(Ref(c, v) + "\t" + opening + " is asked about " + std::to_string(c) + ":" +
+                      std::to_string(v) + " the " + std::to_string(i) + ". time? An answer.");
+  }
+}
+
+void Questions::Put(const testsupport::ScratchDir& dir) const {
+  auto lines = [](const std::vector<std::string>& l) {
+    std::string t;
+    for (const std::string& line : l) t += line + "\r\n";
+    return t;
+  };
+  dir.Put("Mat.B", lines(regular));
+  dir.Put("FTV.00", lines(ftv));
+  dir.Put("cv.b", lines(cv));
+  dir.Put("co.b", lines(co));
+  dir.Put("SIT.TXT", lines(sit));
+}
+
 void SelectionRun::UseSampleData() {
   // Built once for the whole test program, then copied.
   static const fs::path built = [] {

@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "packets/run/run_state.h"
 #include "tests/support/answering_console.h"
@@ -51,6 +52,15 @@ struct Style {
   /// Specialties: total max and min, then max and min of F, R, O, S.
   void Specialties(const std::string& counts);
   std::string Text() const;
+};
+
+/// Question files written line by line, for a style of question set "B",
+/// full data and a primary FTV percentage of 100.
+struct Questions {
+  std::vector<std::string> regular, ftv, cv, co, sit;
+  /// Adds `n` regular questions on verse c:v, each with its own text.
+  void Regular(int c, int v, int n, const std::string& opening = "Who");
+  void Put(const testsupport::ScratchDir& dir) const;
 };
 
 class SelectionRun : public testing::Test {

@@ -1,4 +1,6 @@
 // Whole runs on the shipped sample data: both modes, every layout.
+#include <fstream>
+
 #include "tests/selection/run_fixture.h"
 
 namespace packets::selection_runs {
@@ -49,6 +51,21 @@ TEST_F(SelectionRun, SampleInEachLayout) {
     Go(s);
     EXPECT_EQ(Check(), "");
   }
+}
+
+// The ready style shipped with the program, as the demo runs it.
+TEST_F(SelectionRun, ReadyStyleOnTheSample) {
+  UseSampleData();
+  Style ready;
+  std::ifstream in(testsupport::SourceDir() / "data" / "Demo.spe");
+  int n = 0;
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    ready.lines[++n] = line;
+  }
+  ASSERT_EQ(n, 29);
+  Go(ready);
+  EXPECT_EQ(Check(), "");
 }
 
 }  // namespace
