@@ -2,6 +2,7 @@
 // places chosen in order of scarcity (and approved, in approval mode), the
 // regular places, the interrogative share, the texts and the quiz's block
 // of the usage record.
+#include <algorithm>
 #include <string>
 
 #include "packets/output/output.h"
@@ -16,7 +17,7 @@ namespace {
 
 constexpr int kApprove = 1;  // V: the user approves each combination
 
-/// Step 2: the regular pool starts again after quiz MINQZ1, then every
+/// The regular pool starts again after quiz MINQZ1, then every
 /// MINQZ1 - 1 quizzes; every regular question of every sector is
 /// available again.
 void RestartRegularPool(Run& run) {
@@ -49,7 +50,8 @@ void UndoSpecialtyPicks(RunState& st) {
 
 namespace {
 
-/// Steps 5.1 to 5.4: one pass over the specialty places.
+/// One pass over the specialty places, in the kinds' order, with every
+/// sector free at its start.
 void SpecialtyPass(Run& run, const SpecialtyOrder& order) {
   RunState& st = run.st;
   st.SECOND = 0;
@@ -71,7 +73,7 @@ void SpecialtyPass(Run& run, const SpecialtyOrder& order) {
   st.LAST = st.LASTO = 99;
 }
 
-/// Step 8: the texts of the regular places, by their own sector and number.
+/// The texts of the regular places, by their own sector and number.
 void FetchRegularTexts(RunState& st) {
   for (int i = 1; i <= st.SECTORS; ++i) {
     if (PlaceKind(st, i) != 'n') continue;

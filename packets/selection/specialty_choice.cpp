@@ -1,7 +1,6 @@
 // The specialty choosers: a sector and a question of the place's kind,
 // drawn at random among the free sectors that still hold the kind; the
 // kind's pool restarted when it is used up there; FTV types varied.
-#include <cstdlib>
 #include <string>
 
 #include "packets/run/run_notes.h"
@@ -71,8 +70,9 @@ struct Pick {
   int NUM = 0;
 };
 
-/// Steps 2 to 4 of a choice: sectors drawn until one yields a question,
-/// the pool restarted after every 3000 fruitless draws.
+/// A sector and a question in it: sectors drawn until one yields a
+/// question, the pool restarted after every 3000 fruitless draws; then the
+/// preferred sector, when it yields one.
 Pick Draw(Run& run, const SpecialtyKind& kind, int C1, int& C7) {
   RunState& st = run.st;
   const int C4 = PreferredSector(st, kind);
@@ -107,7 +107,7 @@ Pick Draw(Run& run, const SpecialtyKind& kind, int C1, int& C7) {
   return p;
 }
 
-/// FTV type variety: false when the candidate's type repeats one of the
+/// FTV type variety: true when the candidate's type repeats one of the
 /// last FTV types of the run too soon.
 bool VarietyRejects(const RunState& st, char FTCC, int FTC) {
   if (FTC >= kVarietyLimit) return false;
