@@ -55,19 +55,8 @@ class QuizInHand : public ::testing::Test {
   console::WorkDir work_{dir_.path()};
 };
 
-TEST_F(QuizInHand, GathersThePlacesAndTheRunsStyleName) {
-  Fill(3);
-  st_.STYLENAME = "A style name longer than fourteen";
-  const Quiz quiz = GatherQuiz(st_);
-  ASSERT_EQ(quiz.places.size(), 3u);
-  EXPECT_EQ(quiz.number, 3);
-  EXPECT_EQ((std::string{quiz.places[0].kind, quiz.places[1].kind, quiz.places[2].kind}), "RnF");
-  EXPECT_EQ(quiz.places[2].sector, 4);
-  EXPECT_EQ(quiz.places[2].number, 2);
-  EXPECT_EQ(quiz.places[1].book, 'M');
-  EXPECT_EQ(GatherSettings(st_).NAME, "A style name l");
-}
-
+// The worked example's block, gathered from the run state (sector 4 serves
+// places 2 and 3 with their own numbers) and appended whole, 33 lines.
 TEST_F(QuizInHand, UsageBlockIsAppendedWhole) {
   packets::Run run = MakeRun();
   Fill(3);

@@ -2,49 +2,19 @@
 
 #include "packets/output/golden_bytes.h"
 #include "packets/output/output.h"
+#include "packets/output/test_quiz.h"
 
 namespace packets::output {
 namespace {
 
-using testing::Bytes;
-using testing::Lines;
-
-Place Make(char kind, std::string all, int sector = 1, int number = 1) {
-  Place p;
-  p.kind = kind;
-  p.sector = sector;
-  p.number = number;
-  p.all = std::move(all);
-  p.all2 = kind == 'F' || kind == 'S' ? "" : " ";
-  return p;
-}
-
-const std::string kCvRecord = " 5:12\tCV\tWhat must you do first? Be reconciled to your brother.";
-const std::string kFtvRecord =
-    " 5: 3\tFTV \tBlessed are the poor in spirit, for theirs is the kingdom of heaven.";
-
-TEST(UsageBlock, WorkedExampleIsOneBlockOf33Lines) {
-  Quiz quiz{3,
-            {Make('R', kCvRecord, 12, 3),
-             Make('n', " 5: 3\tWho are blessed?\tThe poor in spirit.", 4, 17),
-             Make('F', kFtvRecord, 4, 2)}};
-  std::string expected = Bytes(R"(
-  Que Sec Num    Verse  Type  Question                             Quiz 3|
-|
-   1.  12   3  M  5:12  CV    What must you do first? Be reconciled to...|
-   2.   4  17  M  5: 3        Who are blessed?                           |
-   3.   4   2  M  5: 3  FTV   Blessed are the poor in spirit, for thei...|
-)");
-  for (int i = 0; i < 28; ++i) expected += "\r\n";  // 31 - 3 empty lines
-  EXPECT_EQ(UsageBlock(quiz), expected);
-}
+using namespace testing;
 
 // Every block is 33 lines whatever the quiz's length: heading, empty line,
 // one line per place, then 31 - SECTORS empty lines.
 TEST(UsageBlock, FillsEveryQuizTo33Lines) {
   for (int sectors : {1, 20, 30}) {
     Quiz quiz{sectors, {}};
-    for (int x = 1; x <= sectors; ++x) quiz.places.push_back(Make('n', " 1: 1\tWho?\tA"));
+    for (int x = 1; x <= sectors; ++x) quiz.places.push_back(MakePlace('n', " 1: 1\tWho?\tA"));
     std::vector<std::string> lines = Lines(UsageBlock(quiz));
     ASSERT_EQ(lines.size(), 34u) << sectors;  // 33 lines and nothing after the last line end
     EXPECT_EQ(lines.back(), "");
@@ -97,7 +67,7 @@ TEST(ListingLine, ColumnsByKind) {
       {'F', " 6: 9\tFTVRThis", " 6: 9  FTVR  his" + std::string(37, ' ') + "..."},
   };
   for (const Case& c : cases) {
-    std::string line = ListingLine(2, Make(c.kind, c.record, 4, 17));
+    std::string line = ListingLine(2, MakePlace(c.kind, c.record, 4, 17));
     EXPECT_EQ(line.substr(0, 17), "   2.   4  17  M ");
     EXPECT_EQ(line.substr(17), c.from18) << c.record;
   }

@@ -11,6 +11,7 @@
 
 #include "console/virtual_screen.h"
 #include "packets/driver/driver.h"
+#include "tests/support/config_keys.h"
 #include "tests/support/run_checker.h"
 #include "tests/support/scratch_dir.h"
 
@@ -19,6 +20,8 @@ namespace {
 
 using console::kKeyDown;
 using console::kKeyUp;
+using testsupport::kAcceptStyle;
+using testsupport::kLeaveStyle;
 
 /// A virtual console that keeps a copy of the screen each time a key is
 /// read, so a test can look at every screen the run waited on.
@@ -40,9 +43,10 @@ class RecordingConsole : public console::VirtualConsole {
   std::function<void()> on_read;  // called before each key is read
 };
 
-/// Picks the style Team on the style menu and accepts its patterns (one
-/// page of the review screen).
-const std::string kPickTeam = "\r\r";
+/// Picks the style Team on the style menu, accepts it on the configuration
+/// screen as it stands and accepts its patterns (one page of the review
+/// screen).
+const std::string kPickTeam = "\r" + kAcceptStyle + "\r";
 
 std::string Row(const std::string& screen, int y) {
   return screen.substr((y - 1) * 81, 80);
@@ -284,16 +288,21 @@ TEST_F(WholeRun, SpecialtyMissingFromTheMaterialWarnsWithTwoEnters) {
   EXPECT_EQ(con_.Pending(), 0u);
 }
 
-TEST_F(WholeRun, HandEditedStyleThatCannotRunIsRefusedInWords) {
+TEST_F(WholeRun, HandEditedStyleThatCannotRunIsRefusedOnTheConfigurationScreen) {
   style_.lines[7] = "45";  // questions per quiz beyond the 30 sectors
-  dir_.Put("Team.spe", style_.Text());
+  const std::string team = style_.Text();
+  dir_.Put("Team.spe", team);
   con_.Keys("\r");           // Team
-  con_.Keys("\r");           // the refusal
+  con_.Keys("\x1b");         // the check: refused
+  con_.Keys("\r");           // the message; the cursor goes to Questions per pack
+  con_.Keys("5\r");          // mended
+  con_.Keys(kLeaveStyle);    // back to the menu, nothing saved
   con_.Keys(kKeyUp + "\r");  // Exit
   Go();
-  const std::string refusal = con_.ScreenWith("cannot be run");
-  ASSERT_FALSE(refusal.empty());
-  EXPECT_NE(refusal.find("45"), std::string::npos);
+  EXPECT_EQ(con_.Pending(), 0u);
+  EXPECT_FALSE(con_.ScreenWith("Incompatible Specs -- Press Return to go to Error").empty());
+  EXPECT_TRUE(con_.ScreenWith("cannot be run").empty());
+  EXPECT_EQ(dir_.Get("Team.spe"), team);
   EXPECT_FALSE(dir_.Has("pat.txt"));
 }
 

@@ -14,6 +14,7 @@
 #include "packets/styles/pattern.h"
 #include "packets/styles/pattern_review.h"
 #include "packets/styles/pattern_test_support.h"
+#include "tests/support/config_keys.h"
 #include "tests/support/scratch_dir.h"
 
 namespace packets {
@@ -116,12 +117,12 @@ TEST_F(PatternRun, DrawnPatternsAreReviewedReshuffledAndHandedOver) {
   // 1 to 4 specialties in positions 2 to 5: one or two FTV, at most two CV
   // Ref, one CO Ref, one Situation.
   Style(31, "4 1 2 1 2 0 1 0 1 0", 2, 5, 'N', std::string(30, 'n'));
-  con_.Keys("\r");                   // style menu: Team
-  con_.Keys(kKeyDown + " " + "\r");  // first page: quiz 2 drawn again, accepted
-  con_.Keys(" \r");                  // second page: quiz 31 drawn again, accepted
-  con_.Keys("\rn\r");                // sector table, repeat warning
-  con_.Keys("\r\r\r");               // approval menu, "Quizzes Complete", closing screen
-  con_.Keys(kKeyUp + "\r");          // Exit
+  con_.Keys("\r" + testsupport::kAcceptStyle);  // style menu: Team, as it stands
+  con_.Keys(kKeyDown + " " + "\r");             // first page: quiz 2 drawn again, accepted
+  con_.Keys(" \r");                             // second page: quiz 31 drawn again, accepted
+  con_.Keys("\rn\r");                           // sector table, repeat warning
+  con_.Keys("\r\r\r");                          // approval menu, "Quizzes Complete", closing screen
+  con_.Keys(kKeyUp + "\r");                     // Exit
   Go();
   EXPECT_EQ(con_.Pending(), 0u);
 
@@ -148,7 +149,7 @@ TEST_F(PatternRun, TemplateSetByHandIsEveryQuizsPattern) {
   // saved earlier holds "A" in the window, which the hand-setting screen
   // clears.
   Style(12, "2 2 1 1 1 1 0 0 0 0", 2, 5, 'Y', "nAAAA" + std::string(25, 'n'));
-  con_.Keys("\r");                                        // style menu: Team
+  con_.Keys("\r" + testsupport::kAcceptStyle);            // style menu: Team, as it stands
   con_.Keys("\rf" + kKeyRight + kKeyRight + "R" + "\r");  // Enter waits; F on 2, R on 4; done
   con_.Keys("\r");                                        // the patterns
   con_.Keys("\rn\r\r\r\r");  // table, warning, approval, "Quizzes Complete", closing

@@ -8,14 +8,15 @@
 #include <string>
 
 #include "console/virtual_screen.h"
+#include "tests/support/config_keys.h"
 
 namespace testsupport {
 
 class AnsweringConsole : public console::VirtualConsole {
  public:
   /// Keys that pick the style on the style menu and leave the configuration
-  /// screen: the first style of the list as it stands.
-  std::string pick_style = "\r";
+  /// screen: the first style of the list, as it stands.
+  std::string pick_style = "\r" + kAcceptStyle;
   /// The approval menu's choice: false runs automatically.
   bool approve_each_quiz = false;
   /// The answer at "Do you wish to accept this combination (y/n)?"; the
