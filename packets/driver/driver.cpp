@@ -391,6 +391,11 @@ bool RunOnce(Run& run, const Environment& env) {
     }
   }
 
+  if (auto refused = phases::PrepareSelection(run)) {
+    ShowRefusal(run, "The question files cannot be used:", *refused);
+    return true;
+  }
+
   // The quizzes start: only now are the packet file, the run notes and the
   // usage record created, so a run left before this point never empties the
   // packet of an earlier run.
@@ -416,6 +421,9 @@ bool RunOnce(Run& run, const Environment& env) {
     // leaves unfilled never prints a stray byte.
     st.RLBK.Fill('M');
     phases::CHOOSESPEC(run);
+    // Esc at the approval question ends the run here: the quiz in hand is
+    // not written; the complete ones stay, with the run notes.
+    if (st.EN) break;
     phases::OPUT(run);
   }
 

@@ -3,6 +3,7 @@
 #include "packets/material/material.h"
 #include "packets/material/sector_by_chapter.h"
 #include "packets/output/output.h"
+#include "packets/selection/selection.h"
 #include "packets/styles/pattern_review.h"
 
 namespace packets::phases {
@@ -31,16 +32,17 @@ std::optional<std::string> COUNTINT(Run& run) {
 void OPUT(Run& run) {
   output::OPUT(run);
 }
-
+std::optional<std::string> PrepareSelection(Run& run) {
+  return selection::PrepareSelection(run);
+}
+void FINTYPES(Run& run) {
+  selection::FINTYPES(run);
+}
+void CHOOSESPEC(Run& run) {
+  selection::CHOOSESPEC(run);
+}
 void SPEC2(Run& run) {
   styles::SPEC2(run);
 }
-
-// PLACEHOLDER: question selection is not in place yet. These stand-ins do
-// just enough for a run to go from the title to the closing screen.
-
-void FINTYPES(Run&) {}
-
-void CHOOSESPEC(Run&) {}
 
 }  // namespace packets::phases

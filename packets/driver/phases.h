@@ -30,9 +30,13 @@ bool CHAPSEC(Run& run);
 
 /// Marks the interrogative questions of the material.
 std::optional<std::string> COUNTINT(Run& run);
+/// Reads the material's question lines and checks the patterns against the
+/// material, before any quiz is chosen.
+std::optional<std::string> PrepareSelection(Run& run);
 /// The FTV kinds of the material.
 void FINTYPES(Run& run);
-/// Fills quiz Q2 and writes its block of the usage record.
+/// Fills quiz Q2 and writes its block of the usage record; EN set when the
+/// user left the approval question with Esc.
 void CHOOSESPEC(Run& run);
 /// Appends quiz Q2 to the packet file.
 void OPUT(Run& run);

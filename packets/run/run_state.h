@@ -165,6 +165,29 @@ struct RunState {
   Table<int, SCMAX> NUMBER{"NUMBER"};  // number of the place's question within its sector
   Table<char, SCMAX> RLBK{"RLBK"};     // book letter printed with the place's reference
 
+  // ------------------------------------------------ question selection
+  // The material's lines of each question data file, read once per run:
+  // entry (s, k) is question k of sector s in file order, as the file holds
+  // it (regular, CV Ref and CO Ref lines up to 254 characters, FTV and SIT
+  // lines up to 508).
+  SectorTable<std::string, SCMAX> REGLINE{"REGLINE"};    // regular questions
+  SectorTable<std::string, SCMAX> FINLINE{"FINLINE"};    // FTV questions
+  SectorTable<std::string, SCMAX> REFLINE{"REFLINE"};    // CV Ref questions
+  SectorTable<std::string, SCMAX> ONLYLINE{"ONLYLINE"};  // CO Ref questions
+  SectorTable<std::string, SCMAX> SITLINE{"SITLINE"};    // SIT questions
+  bool INTIDX = false;  // the interrogative index was built in this run
+
+  Table<int, SCMAX> FLAG{"FLAG"};        // 1 while sector s is free in the quiz in hand
+  Table<int, SCMAX> RSECTOR{"RSECTOR"};  // sector of each regular place
+  Table<int, SCMAX> RNUMBER{"RNUMBER"};  // number of each regular place's question
+  int LAST = 99;                         // sector of the last CV Ref pick of the quiz in hand
+  int LASTO = 99;                        // sector of the last CO Ref, SIT or FTV pick
+  int SECOND = 0;                        // places of the current kind started in this quiz
+  int ITOT = 0;                          // interrogatives chosen in the quiz in hand
+  int INUM = 0;                          // interrogatives wanted in it
+  int FIXLAST = 0;                       // quiz of the last sector used twice, before this quiz
+  std::string BKNAME;                    // book name of the place last filled ("Matt")
+
   // Counters that carry a meaning from one phase into another.
   int S = 0;    // sector (SPECOUNT, READ11, REPEATSECTOR)
   int X = 0;    // chapter (SPECOUNT)

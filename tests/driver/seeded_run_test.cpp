@@ -95,6 +95,7 @@ Result SeededRun(std::uint64_t seed, const std::string& suffix) {
   con.Keys("\r");                       // sector table accepted
   con.Keys("n\r");                      // repeat warning: no resectoring
   con.Keys("\r");                       // approval menu: run automatically
+  con.Keys("\r");                       // "Quizzes Complete" after the repeat messages
   con.Keys("\r");                       // closing screen
   con.Keys(console::kKeyUp + "\r");     // style menu again: Exit
   auto clock = driver::RunClock(seed);

@@ -12,6 +12,7 @@
 #include "console/virtual_screen.h"
 #include "packets/driver/driver.h"
 #include "tests/support/config_keys.h"
+#include "tests/support/run_checker.h"
 #include "tests/support/scratch_dir.h"
 
 namespace packets {
@@ -135,6 +136,8 @@ TEST_F(WholeRun, FromTheTitleThroughTheQuizzesBackToExit) {
     }
   };
   con_.Keys(kKeyDown + "\r");  // approval menu: approve each quiz
+  con_.Keys("yyyyyyyyyy");     // each quiz's combination (all regular)
+  con_.Keys("\r");             // "Quizzes Complete" after the repeat messages
   con_.Keys("\r");             // closing screen
   con_.Keys(kKeyUp + "\r");    // style menu again: Exit
   Go();
@@ -145,10 +148,11 @@ TEST_F(WholeRun, FromTheTitleThroughTheQuizzesBackToExit) {
   EXPECT_NE(Row(menu, 1).find("Matthew"), std::string::npos);
 
   const std::string warning = con_.ScreenWith("Do you wish to resector?");
+  // MINQZ1 keeps the value sectoring gave MINQZ; the quizzes move MINQZ on.
   ASSERT_FALSE(warning.empty());
   EXPECT_EQ(Row(warning, 3).substr(2, 48),
-            "Regular question repeats will begin after quiz " + std::to_string(st_.MINQZ));
-  EXPECT_LT(st_.MINQZ, 10);
+            "Regular question repeats will begin after quiz " + std::to_string(st_.MINQZ1));
+  EXPECT_LT(st_.MINQZ1, 10);
   EXPECT_EQ(Row(warning, 4).substr(2, 25), "Do you wish to resector? ");
 
   const std::string approval = con_.ScreenWith("Approve specialty combinations for each quiz");
@@ -183,8 +187,12 @@ TEST_F(WholeRun, FromTheTitleThroughTheQuizzesBackToExit) {
   // The index was built and kept in the count file.
   EXPECT_EQ(st_.TQUEST, 35);
   EXPECT_EQ(dir_.Get("count.00A").substr(0, 30), "1 1 1 0 0 0 0\r\n1 2 1 0 0 0 0\r\n");
-  EXPECT_EQ(dir_.Get("TEAM.inf"), "\r\n");  // no run notes: one empty line
-  EXPECT_EQ(dir_.Get("temp.txt"), "");
+  // The quiz blocks and the regular pool's restarts in the run notes.
+  testsupport::CheckOptions check;
+  check.minqz1 = st_.MINQZ1;
+  EXPECT_EQ(testsupport::CheckRun(dir_.path(), "Team", check), "");
+  EXPECT_EQ(dir_.Get("temp.txt"),
+            "Regular Question Repeats begin quiz " + std::to_string(st_.MINQZ1 + 1) + "\r\n");
   EXPECT_EQ(st_.F11, "count.00A");
   // "Exit" leaves a cleared white-on-black screen.
   EXPECT_EQ(con_.At(1, 1).bg, console::kBlack);
@@ -198,13 +206,13 @@ TEST_F(WholeRun, ByChapterTheChapterScreenCutsTheMaterial) {
   con_.Keys("\r");           // chapter list as given out: 3 and 2
   con_.Keys("\r");           // result accepted
   con_.Keys("n\r");          // repeat warning
-  con_.Keys("\r\r");         // approval menu, closing screen
+  con_.Keys("\r\r\r");       // approval menu, "Quizzes Complete", closing screen
   con_.Keys(kKeyUp + "\r");  // Exit
   Go();
   EXPECT_FALSE(con_.ScreenWith("Choose questions per chapter.").empty());
   EXPECT_FALSE(con_.ScreenWith("Your smallest sector has 5 regular questions.").empty());
   EXPECT_EQ(st_.SECTORS, 5);
-  EXPECT_EQ(st_.MINQZ, 5);
+  EXPECT_EQ(st_.MINQZ1, 5);
   EXPECT_FALSE(st_.RES);
   EXPECT_EQ(st_.BC[4], 2);
   EXPECT_EQ(st_.BV[4], 1);
@@ -253,7 +261,7 @@ TEST_F(WholeRun, ResectoringFromTheRepeatWarning) {
   con_.Keys("y");            // repeat warning: resector
   con_.Keys("\r");           // "sectored by individual questions"
   con_.Keys("88P");          // the new table stays until a key other than "8"
-  con_.Keys("\r\r");         // approval menu (its first line), closing screen
+  con_.Keys("\r\r\r");       // approval menu (its first line), "Quizzes Complete", closing screen
   con_.Keys(kKeyUp + "\r");  // Exit
   Go();
   EXPECT_EQ(con_.Pending(), 0u);
@@ -262,7 +270,7 @@ TEST_F(WholeRun, ResectoringFromTheRepeatWarning) {
   EXPECT_EQ(Row(warning, 4).substr(2, 26), "Do you wish to resector? y");  // the key echoed
   EXPECT_EQ(st_.V, 2);  // the key that left the table was not the approval menu's
   EXPECT_EQ(st_.RESEC, 1);
-  EXPECT_EQ(st_.MINQZ, 7);  // 35 regular questions in 5 sectors of 7
+  EXPECT_EQ(st_.MINQZ1, 7);  // 35 regular questions in 5 sectors of 7
   EXPECT_TRUE(dir_.Has("TEAM.qui"));
 }
 
@@ -320,7 +328,7 @@ TEST_F(WholeRun, BySectorQuestionTheKeyLeavingTheTableIsTheApprovalMenusFirst) {
   con_.Keys(kPickTeam);      // Team; its patterns
   con_.Keys("\r");           // "sectored by individual questions"
   con_.Keys("\r");           // leaves the table, then accepts the approval menu's first line
-  con_.Keys("\r");           // closing screen
+  con_.Keys("\r\r");         // "Quizzes Complete", closing screen
   con_.Keys(kKeyUp + "\r");  // Exit
   Go();
   EXPECT_EQ(st_.V, 2);
@@ -332,8 +340,10 @@ TEST_F(WholeRun, BySectorQuestionTheKeyLeavingTheTableIsTheApprovalMenusFirst) {
 TEST_F(WholeRun, ReusedCountFileSkipsTheScanAndIsFoundOnThePath) {
   style_.lines[11] = "N";
   dir_.Put("Team.spe", style_.Text());
-  // A count file kept elsewhere, and no regular question file here: with
-  // re-indexing off the question files are not read for counting.
+  // A count file kept elsewhere, counting two regular questions on every
+  // verse where the question file holds one: with re-indexing off the
+  // question files are not read for counting; the stale count is refused
+  // in words when the questions are read.
   testsupport::ScratchDir elsewhere("elsewhere");
   std::string counts;
   for (int c = 1; c <= 28; ++c) {
@@ -344,9 +354,8 @@ TEST_F(WholeRun, ReusedCountFileSkipsTheScanAndIsFoundOnThePath) {
     }
   }
   elsewhere.Put("count.00A", counts);
-  std::filesystem::remove(dir_.path() / "Mat.A");
-  con_.Keys(kPickTeam +
-            "\r\r\r");  // Team, patterns, table, approval menu, closing screen: no repeat warning
+  con_.Keys(kPickTeam + "\r\r");  // Team, patterns, table, approval menu: no repeat warning
+  con_.Keys("\r");                // the refusal
   con_.Keys(kKeyUp + "\r");
   console::FixedClock clock(5);
   console::Random rng(clock);
@@ -361,6 +370,10 @@ TEST_F(WholeRun, ReusedCountFileSkipsTheScanAndIsFoundOnThePath) {
   EXPECT_EQ(st_.F11DIR, path);
   EXPECT_TRUE(con_.ScreenWith("Creating index of questions").empty());
   EXPECT_FALSE(dir_.Has("count.00A"));
+  const std::string refusal = con_.ScreenWith("The question files cannot be used:");
+  EXPECT_NE(refusal.find("Mat.A, line 36: the file ends here, but the index counts 70 regular"),
+            std::string::npos);
+  EXPECT_FALSE(dir_.Has("TEAM.qui"));
   EXPECT_EQ(con_.Pending(), 0u);
 }
 

@@ -121,7 +121,7 @@ TEST_F(PatternRun, DrawnPatternsAreReviewedReshuffledAndHandedOver) {
   con_.Keys(kKeyDown + " " + "\r");             // first page: quiz 2 drawn again, accepted
   con_.Keys(" \r");                             // second page: quiz 31 drawn again, accepted
   con_.Keys("\rn\r");                           // sector table, repeat warning
-  con_.Keys("\r\r");                            // approval menu, closing screen
+  con_.Keys("\r\r\r");                          // approval menu, "Quizzes Complete", closing screen
   con_.Keys(kKeyUp + "\r");                     // Exit
   Go();
   EXPECT_EQ(con_.Pending(), 0u);
@@ -152,8 +152,8 @@ TEST_F(PatternRun, TemplateSetByHandIsEveryQuizsPattern) {
   con_.Keys("\r" + testsupport::kAcceptStyle);            // style menu: Team, as it stands
   con_.Keys("\rf" + kKeyRight + kKeyRight + "R" + "\r");  // Enter waits; F on 2, R on 4; done
   con_.Keys("\r");                                        // the patterns
-  con_.Keys("\rn\r\r\r");                                 // table, warning, approval, closing
-  con_.Keys(kKeyUp + "\r");                               // Exit
+  con_.Keys("\rn\r\r\r\r");  // table, warning, approval, "Quizzes Complete", closing
+  con_.Keys(kKeyUp + "\r");  // Exit
   Go();
   EXPECT_EQ(con_.Pending(), 0u);
   const std::string template_line = "nFnRn" + std::string(25, 'n');

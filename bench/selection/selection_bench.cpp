@@ -1,0 +1,86 @@
+// Times whole runs of `packets` on the virtual console: the sample
+// database installed by the data builder, then 150 quizzes of 30 questions
+// with specialties of every kind, run automatically, once with no
+// interrogative control and once with 30 percent interrogatives.
+//   selection_bench [RUNS]
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "console/random.h"
+#include "databuild/builder.h"
+#include "packets/driver/driver.h"
+#include "tests/support/answering_console.h"
+#include "tools/make_sample/sample_db.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+/// The style: the whole book, 30 places, 150 quizzes, 8 to 12 specialties
+/// (2 or 3 of each kind) anywhere in the quiz, interrogatives `ipc`.
+std::string Style(int ipc) {
+  return "F\r\n1 1\r\n28 20\r\nBENCH\r\n60\r\nP\r\n30\r\nB\r\n16\r\n" + std::to_string(ipc) +
+         "\r\nY\r\n150\r\nV\r\n0\r\n12\r\n8\r\n3\r\n2\r\n3\r\n2\r\n3\r\n2\r\n3\r\n2\r\n100\r\n1\r\n"
+         "30\r\nN\r\n" +
+         std::string(30, 'n') + "\r\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+  const fs::path dir = fs::temp_directory_path() / "selection_bench";
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  std::ofstream(dir / "Mat.dsk", std::ios::binary) << sample::MakeSampleDatabase();
+  {
+    console::VirtualConsole con;
+    con.Keys("\r");
+    if (databuild::BuildDataFiles(con, console::WorkDir(dir)) != databuild::Outcome::kInstalled) {
+      std::fprintf(stderr, "the sample database was not installed\n");
+      return 1;
+    }
+  }
+  const fs::path data = fs::path(MATQUIZ_SOURCE_DIR) / "data";
+  fs::copy_file(data / "VERSES.TXT", dir / "VERSES.TXT");
+  fs::copy_file(data / "New.spe", dir / "New.spe");
+  std::ofstream(dir / "Specs.lst", std::ios::binary) << "Bench\r\nEnter New Specs\r\n";
+
+  for (int ipc : {50, 30}) {
+    std::ofstream(dir / "Bench.spe", std::ios::binary) << Style(ipc);
+    double best_cpu = 1e9;
+    for (int i = 1; i <= runs; ++i) {
+      packets::RunState st;
+      testsupport::AnsweringConsole con;
+      console::FixedClock clock(static_cast<std::uint64_t>(i));
+      console::Random rng(clock);
+      console::WorkDir work(dir);
+      packets::Run run{st, con, rng, work};
+      const auto wall0 = std::chrono::steady_clock::now();
+      const std::clock_t cpu0 = std::clock();
+      packets::driver::RunPackets(run, [](const std::string&) { return std::nullopt; });
+      const double cpu = double(std::clock() - cpu0) / CLOCKS_PER_SEC;
+      const double wall =
+          std::chrono::duration<double>(std::chrono::steady_clock::now() - wall0).count();
+      std::ifstream usage(dir / "BENCH.inf", std::ios::binary);
+      int lines = 0;
+      for (std::string line; std::getline(usage, line);) ++lines;
+      if (!con.last_refusal.empty() || lines < 150 * 33) {
+        std::fprintf(stderr, "the run did not complete:\n%s\n", con.Text().c_str());
+        return 1;
+      }
+      best_cpu = std::min(best_cpu, cpu);
+      std::printf("IPC %d, run %d: %.3f s CPU, %.3f s wall (%d lines of usage record)\n", ipc, i,
+                  cpu, wall, lines);
+    }
+    std::printf("150 quizzes of 30 questions, IPC %d: best %.3f s CPU\n", ipc, best_cpu);
+  }
+  fs::remove_all(dir);
+  return 0;
+}

@@ -1,0 +1,190 @@
+// The regular places of a quiz: a free sector far from the neighbours'
+// sectors, a question still available in it, and the share of
+// interrogative questions held to the style's percentage.
+#include <cstdlib>
+#include <string>
+
+#include "packets/run/run_notes.h"
+#include "packets/selection/choosers.h"
+
+namespace packets::selection {
+
+namespace {
+
+constexpr int kSectorDraws = 30000;
+constexpr int kSpreadDraws = 20;
+constexpr int kSpreadThresholds[] = {5, 4, 3, 2, 1};
+constexpr int kRechoiceLimit = 32000;
+
+/// The sector of place i as a neighbour: 0 beyond places 1 and 30.
+int Neighbour(const RunState& st, int i) {
+  return i < 1 || i > SCMAX ? 0 : st.SECTOR[i];
+}
+
+/// A sector's regular questions are all used: they become available again,
+/// announced as a repeat in the quiz.
+void RestartSector(Run& run, int s) {
+  RunState& st = run.st;
+  for (int k = 1; k <= st.REGQUESTION.Count(s); ++k) st.REGQUESTION(s, k) = 1;
+  st.QPS[s] = st.TQPS[s];
+  NextMessageRow(run);
+  REPEATSECTOR(run);
+}
+
+}  // namespace
+
+int DrawQuestion(Run& run, const SectorTable<Flag, SCMAX>& flags, int total, char letter, int s,
+                 int place) {
+  const RunState& st = run.st;
+  // Numbers of this sector serving other places of the kind in the quiz.
+  int used[SCMAX];
+  int nused = 0;
+  for (int i = 1; i <= st.SECTORS; ++i) {
+    if (i != place && st.SECTOR[i] == s && st.NUMBER[i] > 0 && PlaceKind(st, i) == letter) {
+      used[nused++] = st.NUMBER[i];
+    }
+  }
+  auto serves = [&](int k) {
+    for (int j = 0; j < nused; ++j) {
+      if (used[j] == k) return true;
+    }
+    return false;
+  };
+  int distinct_used = 0;
+  for (int k = 1; k <= total; ++k) distinct_used += serves(k) ? 1 : 0;
+  const bool exclude = distinct_used < total;  // the sector holds another question
+  auto candidate = [&](int k) { return flags(s, k) == 1 && !(exclude && serves(k)); };
+  int count = 0;
+  for (int k = 1; k <= total; ++k) count += candidate(k) ? 1 : 0;
+  if (count == 0) return 0;
+  int pick = run.rng(count);
+  for (int k = 1; k <= total; ++k) {
+    if (candidate(k) && pick-- == 0) return k;
+  }
+  return 0;
+}
+
+void CONVERT2(RunState& st, int C1) {
+  st.RLBK[C1] = 'M';
+  st.BKNAME = "Matt";
+}
+
+SectorDraw CHOOSES(Run& run, int C1) {
+  RunState& st = run.st;
+  SectorDraw d{};
+  int free = 0, free_sector = 0;
+  for (int s = 1; s <= st.SECTORS; ++s) {
+    if (st.FLAG[s] == 1) {
+      ++free;
+      free_sector = s;
+    }
+  }
+  if (free == 1) {
+    d.S = free_sector;
+    d.only_one = true;
+  } else {
+    int SV = 0;
+    do {
+      d.S = run.rng(st.SECTORS) + 1;
+      ++SV;
+    } while (st.FLAG[d.S] != 1 && SV < kSectorDraws && free > 0);
+    d.gave_up = st.FLAG[d.S] != 1;
+  }
+  if (d.gave_up) {
+    // No free sector: the last one drawn serves a second place.
+    st.FIX = st.Q2;
+    if (st.FIX > st.FIXLAST) {
+      notes::AppendNote(run, notes::SectorsRepeatQuest(C1, st.Q2));
+      Message(run, "  << Sectors repeat Quiz " + std::to_string(st.Q2) + " **Check this quiz** >>");
+      run.con.WriteLn();
+    }
+  }
+  st.SECTOR[C1] = d.S;
+  d.LDIF = std::abs(Neighbour(st, C1 - 1) - d.S);
+  d.NDIF = std::abs(Neighbour(st, C1 + 1) - d.S);
+  return d;
+}
+
+void CHOOSEQUE(Run& run, int C1) {
+  RunState& st = run.st;
+  // Spread: a sector more than 5 away from both neighbours' sectors if 20
+  // draws find one, else more than 4, ... 1; else one more draw as it comes.
+  // With no choice of sector (one free, or none) there is nothing to spread.
+  SectorDraw d{};
+  bool spread = false;
+  for (int threshold : kSpreadThresholds) {
+    for (int n = 0; n < kSpreadDraws && !spread; ++n) {
+      d = CHOOSES(run, C1);
+      spread = d.only_one || d.gave_up || (d.LDIF > threshold && d.NDIF > threshold);
+    }
+    if (spread) break;
+  }
+  if (!spread) d = CHOOSES(run, C1);
+  const int S = d.S;
+  int NUM = DrawQuestion(run, st.REGQUESTION, st.TQPS[S], 'n', S, C1);
+  if (NUM == 0) {
+    RestartSector(run, S);
+    NUM = DrawQuestion(run, st.REGQUESTION, st.TQPS[S], 'n', S, C1);
+  }
+  st.FLAG[S] = 0;
+  if (run.rng(100) >= st.REPEATPCT && !d.gave_up) st.REGQUESTION(S, NUM) = 0;
+  if (st.INTIDX && st.INT(S, NUM) == 1) ++st.ITOT;
+  st.RNUMBER[C1] = NUM;
+  st.RSECTOR[C1] = S;
+  st.NUMBER[C1] = NUM;
+  st.QPS[S] -= 1;
+}
+
+namespace {
+
+/// One phase of the correction: re-choose regular places whose question is
+/// interrogative (too_many) or not (too few) until ITOT reaches INUM.
+/// Abandons after 32000 re-choices, or at once when no place can help.
+void CorrectionPhase(Run& run, bool too_many) {
+  RunState& st = run.st;
+  int C12 = 0;
+  while (too_many ? st.ITOT > st.INUM : st.ITOT < st.INUM) {
+    int places[SCMAX];
+    int n = 0;
+    for (int i = 1; i <= st.SECTORS; ++i) {
+      if (PlaceKind(st, i) != 'n') continue;
+      const bool interrogative = st.INT(st.RSECTOR[i], st.RNUMBER[i]) == 1;
+      if (interrogative == too_many) places[n++] = i;
+    }
+    if (n == 0 || C12 >= kRechoiceLimit) {
+      Message(run, too_many ? "  **Some Sectors are out of Noninterrogative questions**"
+                            : "  **Some Sectors are out of Interrogative questions**");
+      st.ABAND3 = true;
+      st.ABAND = st.Q2;
+      st.OLDIPC = st.IPC;
+      Message(run, "  **Abandoning " + std::to_string(st.IPC) + " Percent interrogatives on quiz " +
+                       std::to_string(st.Q2) + "**");
+      notes::AppendNote(run, notes::Abandoning(st.IPC, st.Q2));
+      st.IPC = 50;
+      st.ITOT = st.INUM;
+      return;
+    }
+    // A place drawn evenly among those that can help; its question goes
+    // back to the pool and the place is chosen afresh.
+    const int C1 = places[run.rng(n)];
+    const int S = st.RSECTOR[C1];
+    const int NUM = st.RNUMBER[C1];
+    if (too_many) --st.ITOT;
+    st.QPS[S] = std::min(st.QPS[S] + 1, st.TQPS[S]);
+    st.FLAG[S] = 1;
+    st.REGQUESTION(S, NUM) = 1;
+    CHOOSEQUE(run, C1);
+    ++C12;
+  }
+}
+
+}  // namespace
+
+void CorrectInterrogatives(Run& run) {
+  RunState& st = run.st;
+  if (st.IPC == 50 || !st.INTIDX) return;
+  CorrectionPhase(run, true);
+  if (st.IPC != 50) CorrectionPhase(run, false);
+}
+
+}  // namespace packets::selection

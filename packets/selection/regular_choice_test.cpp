@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include "packets/run/run_notes.h"
+#include "packets/selection/choosers.h"
+#include "packets/selection/test_scene.h"
+
+namespace packets::selection {
+namespace {
+
+using testing_support::Scene;
+
+/// Chooses every regular place of the pattern, then corrects the share.
+void RegularPass(Scene& sc) {
+  sc.st.ITOT = 0;
+  for (int C1 = 1; C1 <= sc.st.SECTORS; ++C1) {
+    if (PlaceKind(sc.st, C1) == 'n') CHOOSEQUE(sc.run, C1);
+  }
+  CorrectInterrogatives(sc.run);
+}
+
+TEST(RegularChoice, FirstAndLastOfThirtyPlacesAvoidTheEdgeSectors) {
+  for (std::uint64_t seed = 1; seed <= 30; ++seed) {
+    Scene sc(30, seed);
+    sc.Give('n', std::vector<int>(30, 3));
+    // Beyond places 1 and 30 the neighbour counts as sector 0.
+    sc.NewQuiz();
+    CHOOSEQUE(sc.run, 30);
+    CHOOSEQUE(sc.run, 1);
+    EXPECT_GT(sc.st.SECTOR[1], 5) << seed;
+    EXPECT_GT(sc.st.SECTOR[30], 5) << seed;
+    // A whole quiz takes every sector once.
+    sc.NewQuiz();
+    RegularPass(sc);
+    std::vector<int> seen(31, 0);
+    for (int i = 1; i <= 30; ++i) ++seen[static_cast<std::size_t>(sc.st.SECTOR[i])];
+    for (int s = 1; s <= 30; ++s) EXPECT_EQ(seen[static_cast<std::size_t>(s)], 1);
+  }
+}
+
+TEST(RegularChoice, RepeatPercentDecidesWhetherAQuestionStaysAvailable) {
+  for (int pct : {0, 100}) {
+    Scene sc(4);
+    sc.Give('n', {5, 5, 5, 5});
+    sc.st.REPEATPCT = pct;
+    sc.NewQuiz();
+    RegularPass(sc);
+    for (int i = 1; i <= 4; ++i) {
+      const int s = sc.st.RSECTOR[i], k = sc.st.RNUMBER[i];
+      EXPECT_EQ(sc.st.REGQUESTION(s, k), pct == 100 ? 1 : 0);
+      EXPECT_EQ(sc.st.QPS[s], 4);  // counted as used either way
+      EXPECT_EQ(sc.st.SECTOR[i], s);
+      EXPECT_EQ(sc.st.NUMBER[i], k);
+    }
+  }
+}
+
+// No free sector left: the sector is used twice, always reported.
+TEST(RegularChoice, NoFreeSectorReportsTheRepeatWithADifferentQuestion) {
+  Scene sc(3);
+  sc.Give('n', {2, 2, 2});
+  sc.st.SPMIN = 0;  // reported whatever the style's minimum of specialties
+  sc.NewQuiz();
+  RegularPass(sc);
+  sc.st.FLAG.Fill(0);
+  CHOOSEQUE(sc.run, 2);  // place 2 again, every sector taken
+  EXPECT_EQ(sc.Notes(), std::vector<std::string>{notes::SectorsRepeatQuest(2, 1)});
+  EXPECT_EQ(sc.con.Text(3, 5, 49), "  << Sectors repeat Quiz 1 **Check this quiz** >>");
+  const int s = sc.st.SECTOR[2];
+  for (int i : {1, 3}) {
+    if (sc.st.SECTOR[i] == s) {
+      EXPECT_NE(sc.st.NUMBER[i], sc.st.NUMBER[2]);
+    }
+  }
+  // The question taken from a taken sector stays available.
+  EXPECT_EQ(sc.st.REGQUESTION(s, sc.st.NUMBER[2]), 1);
+}
+
+TEST(RegularChoice, SectorWithNothingDrawableStartsAgainWithItsAnnouncement) {
+  Scene sc(1);
+  sc.Give('n', {2});
+  sc.st.REGQUESTION.Fill(0);
+  sc.st.QPS[1] = 0;
+  sc.NewQuiz();
+  RegularPass(sc);
+  EXPECT_EQ(sc.Notes(), std::vector<std::string>{notes::SectorsRepeated(1)});
+  EXPECT_EQ(sc.con.Text(3, 5, 49), "  Sectors or questions will be repeated in quiz 1");
+  EXPECT_EQ(sc.st.QPS[1], 1);
+}
+
+TEST(RegularChoice, InterrogativeShareIsMetOrAbandoned) {
+  // Every sector holds two interrogatives and two other questions, except
+  // that sector 12 may hold only one sort.
+  enum Last { kMixed, kNoInterrogatives, kOnlyInterrogatives };
+  struct Case {
+    int ipc;
+    Last last;
+    const char* abandoned;  // the first message, or nullptr
+  };
+  const Case cases[] = {
+      {30, kMixed, nullptr},  // 12 places, 3 wanted
+      {100, kMixed, nullptr},
+      {0, kMixed, nullptr},
+      {30, kNoInterrogatives, nullptr},
+      {100, kNoInterrogatives, "  **Some Sectors are out of Interrogative questions**"},
+      {0, kOnlyInterrogatives, "  **Some Sectors are out of Noninterrogative questions**"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.ipc) + " " + std::to_string(c.last));
+    Scene sc(12);
+    sc.Give('n', std::vector<int>(12, 4));
+    for (int s = 1; s <= 12; ++s) {
+      for (int k = 1; k <= 4; ++k) {
+        const bool mixed = s < 12 || c.last == kMixed;
+        sc.st.INT(s, k) = mixed ? k <= 2 : c.last == kOnlyInterrogatives;
+      }
+    }
+    sc.st.IPC = c.ipc;
+    sc.st.INTIDX = true;
+    sc.st.REPEATPCT = 100;
+    sc.NewQuiz();
+    sc.st.INUM = 12 * c.ipc / 100;
+    RegularPass(sc);
+    int chosen = 0;
+    for (int i = 1; i <= 12; ++i) chosen += sc.st.INT(sc.st.RSECTOR[i], sc.st.RNUMBER[i]);
+    EXPECT_EQ(sc.st.ITOT, sc.st.INUM);
+    EXPECT_EQ(sc.st.ABAND3, c.abandoned != nullptr);
+    if (!c.abandoned) {
+      EXPECT_EQ(chosen, sc.st.INUM);
+      EXPECT_TRUE(sc.Notes().empty());
+      continue;
+    }
+    EXPECT_EQ(sc.con.Text(3, 5, static_cast<int>(std::string(c.abandoned).size())), c.abandoned);
+    const std::string abandoning =
+        "  **Abandoning " + std::to_string(c.ipc) + " Percent interrogatives on quiz 1**";
+    EXPECT_EQ(sc.con.Text(3, 6, static_cast<int>(abandoning.size())), abandoning);
+    EXPECT_EQ(sc.Notes(), std::vector<std::string>{notes::Abandoning(c.ipc, 1)});
+    EXPECT_EQ(sc.st.IPC, 50);
+    EXPECT_EQ(sc.st.OLDIPC, c.ipc);
+    EXPECT_EQ(sc.st.ABAND, 1);
+  }
+}
+
+}  // namespace
+}  // namespace packets::selection
