@@ -62,7 +62,7 @@ void Scenario::TearDown() {
 std::string Scenario::BuildData() {
   program_ = std::make_unique<termtest::ProgramRun>(*pane_, Work(), DATABUILD_PATH);
   if (!Await("To Continue")) return "";
-  const std::string screen = Screen();
+  const std::string screen = SettledScreen();
   Press({"Enter"});
   EXPECT_EQ(Ended(), 0) << "databuild";
   return screen;
@@ -145,6 +145,17 @@ std::string Scenario::Screen() {
   return pane_->Screen();
 }
 
+std::string Scenario::SettledScreen() {
+  const auto deadline = std::chrono::steady_clock::now() + kPatience;
+  std::string last = Screen();
+  for (;;) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    std::string now = Screen();
+    if (now == last || std::chrono::steady_clock::now() > deadline) return now;
+    last = std::move(now);
+  }
+}
+
 bool Scenario::ChooseStyle(int entry) {
   for (int i = 1; i < entry; ++i) Press({"Down"});
   Press({"Enter"});
@@ -155,7 +166,7 @@ bool Scenario::AcceptStyle() {
   // Esc runs the check of the whole record; a record that passes turns the
   // title line green, and Enter there saves the style.
   Press({"Escape"});
-  if (!AwaitColours(15, 3, 15, 2)) return false;
+  if (!AwaitColours(15, 3, kWhite, kGreen)) return false;
   Press({"Enter"});
   if (!Await("Press Enter to accept all patterns")) return false;
   Press({"Enter"});

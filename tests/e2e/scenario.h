@@ -25,6 +25,8 @@ inline constexpr std::chrono::milliseconds kPatience{20000};
 /// Palette colours as the terminal numbers them (red and blue, brown and
 /// cyan trade places).
 inline constexpr int kTerminalColour[16] = {0, 4, 2, 6, 1, 5, 3, 7, 8, 12, 10, 14, 9, 13, 11, 15};
+/// The palette colours of the screens.
+inline constexpr int kBlue = 1, kGreen = 2, kRed = 4, kYellow = 14, kWhite = 15;
 
 /// The lines of a text file split at CR LF; a line end of any other kind
 /// goes to `problems`.
@@ -66,6 +68,9 @@ class Scenario : public ::testing::Test {
   /// Types text literally.
   void Type(const std::string& text);
   std::string Screen();
+  /// The screen once two readings a moment apart agree, so that a screen
+  /// still being drawn is never read for its contents.
+  std::string SettledScreen();
 
   /// Chooses menu entry `entry` (counted from 1; the cursor starts on 1)
   /// with the Down key and Enter; waits for the configuration screen.

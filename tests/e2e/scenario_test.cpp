@@ -10,50 +10,37 @@
 #include <regex>
 #include <sstream>
 
+#include "tests/support/run_checker.h"
+
 namespace e2e {
 namespace {
-
-namespace fs = std::filesystem;
-
-constexpr int kWhite = 15, kRed = 4, kYellow = 14, kBlue = 1;
 
 /// The style the first scenario makes on the configuration screen: 4
 /// quizzes of 12 questions over Matthew 1:1 to 4:25, specialties in places
 /// 3 to 10, everything else as the shipped template has it.
 std::string TeamStyle(char layout, int quizzes) {
-  std::string text;
-  for (const std::string& line : {std::string("F"),
-                                  std::string("1 1"),
-                                  std::string("4 25"),
-                                  std::string("Team"),
-                                  std::string("60"),
-                                  std::string(1, layout),
-                                  std::string("12"),
-                                  std::string("A"),
-                                  std::string("16"),
-                                  std::string("50"),
-                                  std::string("Y"),
-                                  std::to_string(quizzes),
-                                  std::string("V"),
-                                  std::string("10"),
-                                  std::string("4"),
-                                  std::string("2"),
-                                  std::string("2"),
-                                  std::string("1"),
-                                  std::string("1"),
-                                  std::string("0"),
-                                  std::string("1"),
-                                  std::string("0"),
-                                  std::string("1"),
-                                  std::string("0"),
-                                  std::string("100"),
-                                  std::string("3"),
-                                  std::string("10"),
-                                  std::string("N"),
-                                  std::string("nnAAAAAAAAnnnnnnnnnnnnnnnnnnnn")}) {
-    text += line + "\r\n";
+  // The 29 lines of a style file, one per setting, in their order.
+  return "F\r\n1 1\r\n4 25\r\nTeam\r\n60\r\n" + std::string(1, layout) +
+         "\r\n12\r\nA\r\n16\r\n50\r\nY\r\n" + std::to_string(quizzes) +
+         "\r\nV\r\n10\r\n4\r\n2\r\n2\r\n1\r\n1\r\n0\r\n1\r\n0\r\n1\r\n0\r\n100\r\n3\r\n10\r\nN\r\n"
+         "nnAAAAAAAAnnnnnnnnnnnnnnnnnnnn\r\n";
+}
+
+std::string TrimRight(std::string s) {
+  while (!s.empty() && s.back() == ' ') s.pop_back();
+  return s;
+}
+
+/// The listing lines ("   3.   7  12  M  1: 5  CV    What...") of a screen,
+/// without their trailing blanks.
+std::vector<std::string> ListingLines(const std::string& screen) {
+  static const std::regex listing(R"(^ *[0-9]+\. +[0-9]+ +[0-9]+  M .*)");
+  std::vector<std::string> lines;
+  std::istringstream in(screen);
+  for (std::string line; std::getline(in, line);) {
+    if (std::regex_match(line, listing)) lines.push_back(TrimRight(line));
   }
-  return text;
+  return lines;
 }
 
 std::size_t Occurrences(const std::string& text, const std::string& what) {
@@ -75,10 +62,16 @@ constexpr Layout kLayouts[] = {
     {'T', "\r\n<pb>\r\n", true, false, 0},
 };
 
-/// Checks the packet file and the usage record of a finished run of
-/// `quizzes` quizzes of `places` questions in layout `out`.
-void ExpectRunFiles(const testsupport::ScratchDir& dir, const std::string& base, char out,
-                    int quizzes, int places) {
+/// Checks the packet file and the usage record of a finished run of style
+/// `style` in layout `out`: the run checker's verdict on them, the marks of
+/// the layout, and CR LF line ends.
+void ExpectRunFiles(const testsupport::ScratchDir& dir, const std::string& style, char out,
+                    int quizzes) {
+  EXPECT_EQ(testsupport::CheckRun(dir.path(), style), "");
+  const testsupport::StyleSettings settings =
+      testsupport::ReadStyleSettings(dir.path() / (style + ".spe"));
+  const std::string base = settings.name4;
+  EXPECT_EQ(settings.quizzes, quizzes);
   const Layout& layout = *std::find_if(std::begin(kLayouts), std::end(kLayouts),
                                        [&](const Layout& l) { return l.out == out; });
   std::vector<std::string> problems;
@@ -89,24 +82,19 @@ void ExpectRunFiles(const testsupport::ScratchDir& dir, const std::string& base,
   EXPECT_EQ(packet.find('\f') != std::string::npos, layout.form_feeds) << out;
   // The page layout ends every quiz with a form feed and no line end.
   if (layout.form_feeds && packet.back() == '\f') packet.pop_back();
-  const std::vector<std::string> packet_lines = CrLfLines(packet, base + ".qui", problems);
+  const std::vector<std::string> lines = CrLfLines(packet, base + ".qui", problems);
   if (layout.card_lines > 0) {
-    EXPECT_EQ(packet_lines.size() % layout.card_lines, 0u) << packet_lines.size();
+    EXPECT_EQ(lines.size() % layout.card_lines, 0u) << lines.size();
   }
-
-  const std::vector<std::string> usage = CrLfLines(dir.Get(base + ".inf"), base + ".inf", problems);
-  ASSERT_GE(usage.size(), static_cast<std::size_t>(33 * quizzes)) << base << ".inf";
-  for (int q = 1; q <= quizzes; ++q) {
-    const std::size_t first = 33 * (q - 1);
-    const std::string& heading = usage[first];
-    EXPECT_EQ(heading.substr(0, 38), "  Que Sec Num    Verse  Type  Question");
-    EXPECT_EQ(heading.substr(heading.rfind(' ') + 1), std::to_string(q)) << heading;
-    for (int p = 1; p <= places; ++p) {
-      EXPECT_EQ(std::atoi(usage[first + 1 + p].c_str()), p) << usage[first + 1 + p];
-    }
-    for (int e = 2 + places; e < 33; ++e) EXPECT_EQ(usage[first + e], "") << "quiz " << q;
-  }
+  CrLfLines(dir.Get(base + ".inf"), base + ".inf", problems);
   EXPECT_TRUE(problems.empty()) << ::testing::PrintToString(problems);
+}
+
+/// Puts style Team in layout `out` (and `quizzes` quizzes) into the working
+/// directory as the only listed style.
+void PutTeam(const testsupport::ScratchDir& dir, char out, int quizzes) {
+  dir.Put("Team.spe", TeamStyle(out, quizzes));
+  dir.PutLines("Specs.lst", {"Team", "Enter New Specs"});
 }
 
 // databuild writes every question data file, counting each on the screen;
@@ -200,7 +188,139 @@ TEST_F(Scenario, NewStyleWithAMendedErrorRunsAutomaticallyInCards) {
   EXPECT_TRUE(Await("Team"));
   Press({"Up", "Enter"});  // from the first entry up to "Exit"
   EXPECT_EQ(Ended(), 0);
-  ExpectRunFiles(Dir(), "Team", 'C', 4, 12);
+  ExpectRunFiles(Dir(), "Team", 'C', 4);
+}
+
+// The same style approving each quiz's specialty combination, in pages:
+// the first combination rejected and drawn again, then every one accepted.
+TEST_F(Scenario, ApprovedCombinationsOneRejectedRunInPages) {
+  BuildData();
+  PutTeam(Dir(), 'P', 3);
+  StartPackets(12);
+  ASSERT_TRUE(Await("Team"));
+  ASSERT_TRUE(ChooseStyle(1));
+  ASSERT_TRUE(AcceptStyle());
+  ASSERT_TRUE(Await("Sc From    To    --Total Questions--"));
+  Press({"Enter"});
+  ASSERT_TRUE(Await("Approve specialty combinations for each quiz"));
+  Press({"Down"});
+  ASSERT_TRUE(AwaitColours(16, 4, kWhite, kRed));
+  Press({"Enter"});
+  const std::string question = "Do you wish to accept this combination (y/n)?";
+  ASSERT_TRUE(Await(question));
+  std::string shown = SettledScreen();
+  Press({"n"});
+  // The pass is drawn again: other specialty questions for quiz 1.
+  ASSERT_TRUE(AwaitChange(shown, question));
+  std::vector<std::vector<std::string>> accepted;  // each quiz's specialty lines as approved
+  for (int quiz = 1; quiz <= 3; ++quiz) {
+    shown = SettledScreen();
+    accepted.push_back(ListingLines(shown));
+    Press({"y"});
+    if (quiz < 3) {
+      ASSERT_TRUE(AwaitChange(shown, question)) << "quiz " << quiz + 1;
+    }
+  }
+  if (AwaitAny({"Quizzes Complete -- Press Return to Continue", "Thank you for using"}) == 0) {
+    Press({"Enter"});
+  }
+  ASSERT_TRUE(Await("saved as Team.inf"));
+  Press({"Enter"});
+  ASSERT_TRUE(Await("Press Return to Choose a Quiz Style"));
+  Press({"Up", "Enter"});
+  EXPECT_EQ(Ended(), 0);
+  ExpectRunFiles(Dir(), "Team", 'P', 3);
+  // Each quiz's usage block lists the specialty questions as approved.
+  std::vector<std::string> problems;
+  const std::vector<std::string> usage = CrLfLines(Dir().Get("Team.inf"), "Team.inf", problems);
+  ASSERT_GE(usage.size(), 3u * 33u);
+  for (int quiz = 1; quiz <= 3; ++quiz) {
+    const auto block = usage.begin() + 33 * (quiz - 1);
+    ASSERT_FALSE(accepted[quiz - 1].empty()) << "quiz " << quiz;
+    for (const std::string& line : accepted[quiz - 1]) {
+      EXPECT_NE(std::find_if(block, block + 33,
+                             [&](const std::string& l) { return TrimRight(l) == line; }),
+                block + 33)
+          << "quiz " << quiz << ": " << line;
+    }
+  }
+}
+
+// Esc goes back without a trace from the configuration screen's title line
+// (edits dropped), from the sector table and from the approval menu; then
+// a whole run in the tab layout.
+TEST_F(Scenario, EscapesLeadBackToTheTitleThenARunInTabs) {
+  BuildData();
+  PutTeam(Dir(), 'T', 2);
+  StartPackets(13);
+  ASSERT_TRUE(Await("Team"));
+  ASSERT_TRUE(ChooseStyle(1));
+  Press({"2", "Enter"});
+  ASSERT_TRUE(Await("Begin:    M  Chapter:  2 Ver:  1"));
+  Press({"Escape"});
+  ASSERT_TRUE(AwaitColours(15, 3, kWhite, kGreen));
+  Press({"Escape"});
+  ASSERT_TRUE(Await("Press Return to Choose a Quiz Style"));
+  EXPECT_EQ(Dir().Get("Team.spe"), TeamStyle('T', 2));
+  ASSERT_TRUE(ChooseStyle(1));
+  ASSERT_TRUE(Await("Begin:    M  Chapter:  1 Ver:  1"));
+
+  ASSERT_TRUE(AcceptStyle());
+  ASSERT_TRUE(Await("Sc From    To    --Total Questions--"));
+  Press({"Escape"});
+  ASSERT_TRUE(Await("Press Return to Choose a Quiz Style"));
+
+  ASSERT_TRUE(ChooseStyle(1));
+  ASSERT_TRUE(AcceptStyle());
+  ASSERT_TRUE(Await("Sc From    To    --Total Questions--"));
+  Press({"Enter"});
+  ASSERT_TRUE(Await("Approve specialty combinations for each quiz"));
+  Press({"Escape"});
+  ASSERT_TRUE(Await("Press Return to Choose a Quiz Style"));
+  // No quiz was begun, so no packet or usage record was made.
+  EXPECT_FALSE(Dir().Has("Team.qui"));
+  EXPECT_FALSE(Dir().Has("Team.inf"));
+
+  ASSERT_TRUE(ChooseStyle(1));
+  ASSERT_TRUE(AcceptStyle());
+  ASSERT_TRUE(Await("Sc From    To    --Total Questions--"));
+  Press({"Enter"});
+  ASSERT_TRUE(Await("Approve specialty combinations for each quiz"));
+  Press({"Enter"});
+  if (AwaitAny({"Quizzes Complete -- Press Return to Continue", "Thank you for using"}) == 0) {
+    Press({"Enter"});
+  }
+  ASSERT_TRUE(Await("saved as Team.inf"));
+  Press({"Enter"});
+  ASSERT_TRUE(Await("Press Return to Choose a Quiz Style"));
+  Press({"Up", "Enter"});
+  EXPECT_EQ(Ended(), 0);
+  ExpectRunFiles(Dir(), "Team", 'T', 2);
+}
+
+// Shift-D takes the marked style off the menu and the list (its file
+// stays); "Exit" ends the program with status 0 and hands over "Exit".
+TEST_F(Scenario, ShiftDDeletesAStyleAndExitEndsTheProgram) {
+  PutTeam(Dir(), 'P', 2);
+  Dir().Put("Spare.spe", TeamStyle('C', 3));
+  Dir().PutLines("Specs.lst", {"Team", "Spare", "Enter New Specs"});
+  StartPackets(14);
+  ASSERT_TRUE(Await("Spare"));
+  Press({"Down"});
+  ASSERT_TRUE(AwaitColours(33, 7, kWhite, kRed));  // Spare, the second entry
+  const std::string before = Screen();
+  Press({"D"});
+  ASSERT_TRUE(AwaitChange(before, "Enter New Specs"));
+  const std::string after = SettledScreen();
+  EXPECT_EQ(after.find("Spare"), std::string::npos) << after;
+  EXPECT_EQ(Dir().Get("Specs.lst"), "Team\r\nEnter New Specs\r\n");
+  EXPECT_TRUE(Dir().Has("Spare.spe"));
+  // The mark is back on the first entry; Up goes round to "Exit".
+  Press({"Up"});
+  ASSERT_TRUE(AwaitColours(33, 8, kWhite, kRed));
+  Press({"Enter"});
+  EXPECT_EQ(Ended(), 0);
+  EXPECT_EQ(Dir().Get("temp2.txt"), "Exit\r\n");
 }
 
 }  // namespace
