@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <sstream>
 
 #include "tests/support/run_checker.h"
@@ -15,14 +16,15 @@
 namespace e2e {
 namespace {
 
-/// The style the first scenario makes on the configuration screen: 4
+/// The style the first scenario makes on the configuration screen: 12
 /// quizzes of 12 questions over Matthew 1:1 to 4:25, specialties in places
 /// 3 to 10, everything else as the shipped template has it.
-std::string TeamStyle(char layout, int quizzes) {
+std::string TeamStyle(char layout, int quizzes, char sector_by = 'V') {
   // The 29 lines of a style file, one per setting, in their order.
   return "F\r\n1 1\r\n4 25\r\nTeam\r\n60\r\n" + std::string(1, layout) +
-         "\r\n12\r\nA\r\n16\r\n50\r\nY\r\n" + std::to_string(quizzes) +
-         "\r\nV\r\n10\r\n4\r\n2\r\n2\r\n1\r\n1\r\n0\r\n1\r\n0\r\n1\r\n0\r\n100\r\n3\r\n10\r\nN\r\n"
+         "\r\n12\r\nA\r\n16\r\n50\r\nY\r\n" + std::to_string(quizzes) + "\r\n" +
+         std::string(1, sector_by) +
+         "\r\n10\r\n4\r\n2\r\n2\r\n1\r\n1\r\n0\r\n1\r\n0\r\n1\r\n0\r\n100\r\n3\r\n10\r\nN\r\n"
          "nnAAAAAAAAnnnnnnnnnnnnnnnnnnnn\r\n";
 }
 
@@ -94,8 +96,8 @@ void ExpectRunFiles(const testsupport::ScratchDir& dir, const std::string& style
 
 /// Puts style Team in layout `out` (and `quizzes` quizzes) into the working
 /// directory as the only listed style.
-void PutTeam(const testsupport::ScratchDir& dir, char out, int quizzes) {
-  dir.Put("Team.spe", TeamStyle(out, quizzes));
+void PutTeam(const testsupport::ScratchDir& dir, char out, int quizzes, char sector_by = 'V') {
+  dir.Put("Team.spe", TeamStyle(out, quizzes, sector_by));
   dir.PutLines("Specs.lst", {"Team", "Enter New Specs"});
 }
 
@@ -165,8 +167,8 @@ TEST_F(Scenario, NewStyleWithAMendedErrorRunsAutomaticallyInCards) {
   Press({"Enter", "1", "2"});  // questions per quiz
   ASSERT_TRUE(Await("Number of Questions per pack: 12"));
   // Past A and B, the window's end and Reindex, to the number of quizzes.
-  Press({"Enter", "Enter", "Enter", "Enter", "4", "Enter"});
-  ASSERT_TRUE(Await("Number of Quizzes in this Run:  4"));
+  Press({"Enter", "Enter", "Enter", "Enter", "1", "2", "Enter"});
+  ASSERT_TRUE(Await("Number of Quizzes in this Run: 12"));
 
   // The window still ends at 18, beyond the 12th question: refused, and
   // Enter sends the cursor to the window's end.
@@ -179,19 +181,31 @@ TEST_F(Scenario, NewStyleWithAMendedErrorRunsAutomaticallyInCards) {
   Press({"1", "0"});
   ASSERT_TRUE(Await("Specialties may appear  3 to  10"));
   ASSERT_TRUE(AcceptStyle());
-  EXPECT_EQ(Dir().Get("Team.spe"), TeamStyle('C', 4));
+  EXPECT_EQ(Dir().Get("Team.spe"), TeamStyle('C', 12));
   EXPECT_EQ(Dir().Get("Specs.lst"), "Team\r\nEnter New Specs\r\n");
   EXPECT_EQ(Dir().Get("New.spe"), testsupport::SourceText("data/New.spe"));
 
   ASSERT_TRUE(Await("Sc From    To    --Total Questions--"));
   Press({"Enter"});
+  // Twelve quizzes outrun the smallest sector: the repeats are announced
+  // and a resectoring offered, here declined.
+  const std::string announced = "Regular question repeats will begin after quiz ";
+  ASSERT_TRUE(Await("Do you wish to resector?"));
+  const std::string warning = Screen();
+  ASSERT_NE(warning.find(announced), std::string::npos) << warning;
+  const int minqz = std::atoi(warning.c_str() + warning.find(announced) + announced.size());
+  EXPECT_LT(minqz, 12);
+  Press({"n", "Enter"});
   ASSERT_TRUE(Await("Approve specialty combinations for each quiz"));
   // The first choice, running automatically, is marked.
   EXPECT_TRUE(AwaitColours(16, 3, kWhite, kRed));
   Press({"Enter"});
-  if (AwaitAny({"Quizzes Complete -- Press Return to Continue", "Thank you for using"}) == 0) {
-    Press({"Enter"});
-  }
+  // The regular questions restart after the announced quiz, as the message
+  // area says; then the quizzes are complete.
+  ASSERT_TRUE(Await("Quizzes Complete -- Press Return to Continue"));
+  EXPECT_TRUE(Await("**Out of Regular Questions...Using Repeats beginning quiz " +
+                    std::to_string(minqz + 1) + "**"));
+  Press({"Enter"});
   ASSERT_TRUE(Await("saved as Team.inf"));
   EXPECT_TRUE(Await("ASCII text file Team.qui"));
   Press({"Enter"});
@@ -199,7 +213,7 @@ TEST_F(Scenario, NewStyleWithAMendedErrorRunsAutomaticallyInCards) {
   EXPECT_TRUE(Await("Team"));
   Press({"Up", "Enter"});  // from the first entry up to "Exit"
   EXPECT_EQ(Ended(), 0);
-  ExpectRunFiles(Dir(), "Team", 'C', 4);
+  ExpectRunFiles(Dir(), "Team", 'C', 12);
 }
 
 // The same style approving each quiz's specialty combination, in pages:
@@ -307,6 +321,35 @@ TEST_F(Scenario, EscapesLeadBackToTheTitleThenARunInTabs) {
   Press({"Up", "Enter"});
   EXPECT_EQ(Ended(), 0);
   ExpectRunFiles(Dir(), "Team", 'T', 2);
+}
+
+// Sectored by question, the sector table takes no key of its own: the key
+// that dismisses it is the approval menu's first key.
+TEST_F(Scenario, SectoredByQuestionTheTablesKeyMovesTheApprovalChoice) {
+  BuildData();
+  PutTeam(Dir(), 'C', 2, 'Q');
+  StartPackets(15);
+  ASSERT_TRUE(Await("Team"));
+  ASSERT_TRUE(ChooseStyle(1));
+  ASSERT_TRUE(AcceptStyle());
+  ASSERT_TRUE(Await("The material will be sectored by individual questions."));
+  Press({"Enter"});
+  ASSERT_TRUE(Await("Sc From    To    --Total Questions--"));
+  Press({"Down"});
+  ASSERT_TRUE(Await("Approve specialty combinations for each quiz"));
+  EXPECT_TRUE(AwaitColours(16, 4, kWhite, kRed));
+  Press({"Up"});
+  EXPECT_TRUE(AwaitColours(16, 3, kWhite, kRed));
+  Press({"Enter"});
+  if (AwaitAny({"Quizzes Complete -- Press Return to Continue", "Thank you for using"}) == 0) {
+    Press({"Enter"});
+  }
+  ASSERT_TRUE(Await("saved as Team.inf"));
+  Press({"Enter"});
+  ASSERT_TRUE(Await("Press Return to Choose a Quiz Style"));
+  Press({"Up", "Enter"});
+  EXPECT_EQ(Ended(), 0);
+  ExpectRunFiles(Dir(), "Team", 'C', 2);
 }
 
 // Shift-D takes the marked style off the menu and the list (its file
