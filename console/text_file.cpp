@@ -48,8 +48,11 @@ long ConvertNumber(std::string_view run, long min, long max, const std::string& 
     digits.remove_prefix(1);
   }
   long value = 0;
+  // More than 18 digits cannot be a number of any range asked for, and
+  // would overflow the conversion.
   bool ok = !digits.empty() && digits.size() <= 18;
-  for (char c : digits) {
+  for (std::size_t i = 0; ok && i < digits.size(); ++i) {
+    const char c = digits[i];
     if (c < '0' || c > '9') {
       ok = false;
       break;
@@ -71,8 +74,7 @@ long TextReader::ReadLong(long min, long max) {
   const int line = LineNumber();
   std::size_t start = pos_;
   while (pos_ < text_.size() && static_cast<unsigned char>(text_[pos_]) > 32) ++pos_;
-  return ConvertNumber(std::string_view(text_.data() + start, pos_ - start), min, max, name_,
-                       line);
+  return ConvertNumber(std::string_view(text_.data() + start, pos_ - start), min, max, name_, line);
 }
 
 int TextReader::ReadInt() {
