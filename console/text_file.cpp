@@ -4,9 +4,8 @@
 #include <cctype>
 #include <cerrno>
 #include <charconv>
-#include <fstream>
+#include <cstring>
 #include <random>
-#include <sstream>
 #include <system_error>
 
 namespace console {
@@ -18,6 +17,21 @@ namespace {
 bool IsLineEnd(char c) {
   return c == '\r' || c == '\n';
 }
+
+/// Position of the first CR or LF at or after `from` in `text`, or the
+/// text's size when there is none.
+std::size_t FindLineEnd(const std::string& text, std::size_t from) {
+  if (from >= text.size()) return text.size();
+  const char* begin = text.data() + from;
+  const std::size_t n = text.size() - from;
+  const void* lf = std::memchr(begin, '\n', n);
+  const std::size_t lf_at = lf ? static_cast<const char*>(lf) - begin : n;
+  const void* cr = std::memchr(begin, '\r', lf_at);
+  return from + (cr ? static_cast<const char*>(cr) - begin : lf_at);
+}
+
+/// Bytes a writer gathers before it hands them to the system.
+constexpr std::size_t kWriteBuffer = 64 * 1024;
 
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -82,8 +96,8 @@ int TextReader::ReadInt() {
 }
 
 std::string TextReader::ReadStr(std::size_t capacity) {
-  std::size_t start = pos_;
-  while (pos_ < text_.size() && pos_ - start < capacity && !IsLineEnd(text_[pos_])) ++pos_;
+  const std::size_t start = pos_;
+  pos_ = std::min(FindLineEnd(text_, pos_), start + std::min(capacity, text_.size() - start));
   return text_.substr(start, pos_ - start);
 }
 
@@ -93,7 +107,7 @@ char TextReader::ReadChar() {
 }
 
 void TextReader::ReadLn() {
-  while (pos_ < text_.size() && !IsLineEnd(text_[pos_])) ++pos_;
+  pos_ = FindLineEnd(text_, pos_);
   if (pos_ < text_.size()) {
     if (text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n') {
       pos_ += 2;
@@ -103,10 +117,10 @@ void TextReader::ReadLn() {
   }
 }
 
-std::string TextReader::ReadLine() {
-  std::size_t start = pos_;
-  while (pos_ < text_.size() && !IsLineEnd(text_[pos_])) ++pos_;
-  std::string line = text_.substr(start, pos_ - start);
+std::string_view TextReader::ReadLineView() {
+  const std::size_t start = pos_;
+  pos_ = FindLineEnd(text_, pos_);
+  const std::string_view line(text_.data() + start, pos_ - start);
   ReadLn();
   return line;
 }
@@ -132,12 +146,20 @@ TextReader ReadWholeFile(const fs::path& path, std::string name) {
   if (!fs::is_regular_file(path, ec)) {
     throw RuntimeError(kErrFileNotFound, "opening " + name + " for reading");
   }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw RuntimeError(kErrFileNotFound, "opening " + name + " for reading");
-  std::ostringstream buf;
-  buf << in.rdbuf();
-  if (in.bad()) throw RuntimeError(kErrDiskRead, "reading " + name);
-  return TextReader(buf.str(), std::move(name));
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) throw RuntimeError(kErrFileNotFound, "opening " + name + " for reading");
+  // Read in one piece of the file's size, then on until the end in case the
+  // file grew meanwhile.
+  std::string text(static_cast<std::size_t>(fs::file_size(path, ec)), '\0');
+  if (ec) text.clear();
+  std::size_t got = std::fread(text.data(), 1, text.size(), f);
+  text.resize(got);
+  char more[4096];
+  while ((got = std::fread(more, 1, sizeof more, f)) > 0) text.append(more, got);
+  const bool failed = std::ferror(f) != 0;
+  std::fclose(f);
+  if (failed) throw RuntimeError(kErrDiskRead, "reading " + name);
+  return TextReader(std::move(text), std::move(name));
 }
 
 // ---------------------------------------------------------------- writing
@@ -162,10 +184,13 @@ TextWriter::TextWriter(const fs::path& path, std::string name, Mode mode)
   if (!file_) {
     throw RuntimeError(kErrAccessDenied, "opening " + name_ + " for writing");
   }
+  buffer_ = std::make_unique<char[]>(kWriteBuffer);
+  std::setvbuf(file_, buffer_.get(), _IOFBF, kWriteBuffer);
 }
 
 TextWriter::TextWriter(TextWriter&& other) noexcept
     : file_(other.file_),
+      buffer_(std::move(other.buffer_)),
       target_(std::move(other.target_)),
       temp_(std::move(other.temp_)),
       name_(std::move(other.name_)),
@@ -178,6 +203,7 @@ TextWriter& TextWriter::operator=(TextWriter&& other) noexcept {
   if (this != &other) {
     Release();
     file_ = other.file_;
+    buffer_ = std::move(other.buffer_);
     target_ = std::move(other.target_);
     temp_ = std::move(other.temp_);
     name_ = std::move(other.name_);

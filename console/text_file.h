@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,7 +38,10 @@ class TextReader {
   /// Discards the rest of the current line and its line end.
   void ReadLn();
   /// The rest of the current line, whole, and moves past its line end.
-  std::string ReadLine();
+  std::string ReadLine() { return std::string(ReadLineView()); }
+  /// ReadLine without a copy: a view into the reader's text, valid as long
+  /// as the reader.
+  std::string_view ReadLineView();
   /// A string read of `capacity` followed by ReadLn.
   std::string ReadLineStr(std::size_t capacity) {
     std::string s = ReadStr(capacity);
@@ -96,6 +100,7 @@ class TextWriter {
   void Release() noexcept;
 
   std::FILE* file_ = nullptr;
+  std::unique_ptr<char[]> buffer_;  // the file's write buffer; outlives file_
   std::filesystem::path target_;
   std::filesystem::path temp_;  // set for an atomic writer
   std::string name_;

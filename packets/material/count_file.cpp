@@ -39,7 +39,7 @@ std::optional<std::string> CountCursor::Open(console::TextReader reader) {
       return Where(name_, n) + "the file ends here; a count file holds " +
              std::to_string(kCountLines) + " lines";
     }
-    std::string text = reader.ReadLine();
+    const std::string_view text = reader.ReadLineView();
     int found = ReadNumbers(text, name_, n, field);
     if (found < kFields) {
       return Where(name_, n) + "seven numbers expected, " + std::to_string(found) + " found";
@@ -62,7 +62,7 @@ std::optional<std::string> CountCursor::Open(console::TextReader reader) {
     lines_[static_cast<std::size_t>(n - 1)] = Packed{u8(2), u8(3), u8(4), u8(5), u8(6)};
   }
   for (int n = kCountLines + 1; !reader.Eof(); ++n) {
-    if (!IsBlankLine(reader.ReadLine())) {
+    if (!IsBlankLine(reader.ReadLineView())) {
       return Where(name_, n) + "a count file ends after line " + std::to_string(kCountLines);
     }
   }

@@ -29,7 +29,7 @@ std::optional<std::string> CountQuestionFile(const console::WorkDir& dir, const 
   VerseRef last{0, 0};  // the verse of the question before
   while (!in.Eof()) {
     ++line;
-    std::string text = in.ReadLine();
+    const std::string_view text = in.ReadLineView();
     if (IsBlankLine(text)) {
       if (first_blank == 0) first_blank = line;
       continue;
