@@ -170,9 +170,6 @@ bool ApprovalMenu(Run& run) {
   }
 }
 
-namespace {
-
-/// Step 29: the run notes go to the end of the usage record, line by line.
 void CopyRunNotes(Run& run) {
   auto notes = run.dir.OpenRead(run.st.F9);
   auto usage = run.dir.OpenAppend(run.st.F10);
@@ -183,8 +180,6 @@ void CopyRunNotes(Run& run) {
   } while (!notes.Eof());
   usage.Close();
 }
-
-}  // namespace
 
 std::optional<std::string> ProcessEnvironment(const std::string& name) {
   const char* v = std::getenv(name.c_str());
@@ -417,6 +412,9 @@ bool RunOnce(Run& run, const Environment& env) {
 
   for (st.Q2 = 1; st.Q2 <= st.QZ; ++st.Q2) {
     st.EN = false;
+    // Every place starts with the book letter, so a place the selection
+    // leaves unfilled never prints a stray byte.
+    st.RLBK.Fill('M');
     phases::CHOOSESPEC(run);
     phases::OPUT(run);
   }

@@ -48,6 +48,11 @@ bool ApprovalMenu(Run& run);
 /// waits for Enter.
 void ClosingMessages(Run& run);
 
+/// After the last quiz: the run notes ("temp.txt") copied line by line to
+/// the end of the usage record, each line up to 254 characters; an empty
+/// "temp.txt" adds one empty line.
+void CopyRunNotes(Run& run);
+
 /// Runs the program from its start (seeding the random generator, resetting
 /// the counters kept for the whole program) until "Exit".
 void RunPackets(Run& run, const Environment& env = ProcessEnvironment);

@@ -4,6 +4,10 @@
 
 #include <map>
 
+#include "console/virtual_screen.h"
+#include "packets/run/run_notes.h"
+#include "tests/support/scratch_dir.h"
+
 namespace packets::driver {
 namespace {
 
@@ -61,6 +65,35 @@ TEST(SearchPath, PathWinsOverPATHAndSplitsAtColons) {
   EXPECT_EQ(SearchPath(lookup), (std::vector<std::string>{"/data/quiz"}));
   env.clear();
   EXPECT_TRUE(SearchPath(lookup).empty());
+}
+
+// The run notes reach the end of the usage record line for line: an empty
+// "temp.txt" adds one empty line, two notes exactly two lines.
+TEST(RunNotes, CopiedToTheEndOfTheUsageRecord) {
+  struct Case {
+    std::vector<std::string> notes;
+    std::string added;
+  } cases[] = {
+      {{}, "\r\n"},
+      {{notes::CvRepeats(2), notes::SectorsRepeatQuest(5, 7)},
+       "CV Repeats begin quiz 2\r\nSectors repeat Quest 5 Quiz 7\r\n"},
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    testsupport::ScratchDir dir(std::to_string(++n));
+    dir.Put("TEAM.inf", "block\r\n");
+    dir.Put("temp.txt", "");
+    RunState st;
+    st.F10 = "TEAM.inf";
+    console::VirtualConsole con;
+    console::FixedClock clock;
+    console::Random rng(clock);
+    console::WorkDir work(dir.path());
+    packets::Run run{st, con, rng, work};
+    for (const std::string& note : c.notes) notes::AppendNote(run, note);
+    CopyRunNotes(run);
+    EXPECT_EQ(dir.Get("TEAM.inf"), "block\r\n" + c.added) << n;
+  }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "packets/material/material.h"
 #include "packets/material/sector_by_chapter.h"
+#include "packets/output/output.h"
 
 namespace packets::phases {
 
@@ -26,11 +27,13 @@ bool CHAPSEC(Run& run) {
 std::optional<std::string> COUNTINT(Run& run) {
   return material::COUNTINT(run);
 }
+void OPUT(Run& run) {
+  output::OPUT(run);
+}
 
-// PLACEHOLDER: the specialty pattern, question selection and packet output
-// are not in place yet. These stand-ins do just enough for a run to go from
-// the title to the closing screen: every quiz takes the style's type
-// template as its pattern, and each quiz is one heading line of the packet.
+// PLACEHOLDER: the specialty pattern and question selection are not in place
+// yet. These stand-ins do just enough for a run to go from the title to the
+// closing screen: every quiz takes the style's type template as its pattern.
 
 void SPEC2(Run& run) {
   auto out = run.dir.OpenWrite(run.st.F12);
@@ -43,11 +46,5 @@ void SPEC2(Run& run) {
 void FINTYPES(Run&) {}
 
 void CHOOSESPEC(Run&) {}
-
-void OPUT(Run& run) {
-  auto out = run.dir.OpenAppend(run.st.F8);
-  out.WriteLn("Quiz " + std::to_string(run.st.Q2));
-  out.Close();
-}
 
 }  // namespace packets::phases

@@ -3,6 +3,7 @@
 // screen, back to the title and "Exit".
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -160,9 +161,17 @@ TEST_F(WholeRun, FromTheTitleThroughTheQuizzesBackToExit) {
   std::string patterns;
   for (int q = 1; q <= 10; ++q) patterns += pattern;
   EXPECT_EQ(dir_.Get("pat.txt"), patterns);
-  std::string packet;
-  for (int q = 1; q <= 10; ++q) packet += "Quiz " + std::to_string(q) + "\r\n";
-  EXPECT_EQ(dir_.Get("TEAM.qui"), packet);
+  // The packet: every quiz in the page layout under the run's style name,
+  // each ended by one form feed.
+  const std::string packet = dir_.Get("TEAM.qui");
+  EXPECT_EQ(std::count(packet.begin(), packet.end(), '\f'), 10);
+  EXPECT_TRUE(packet.starts_with("M 1:1 to M 2:10   "));
+  for (int q = 1; q <= 10; ++q) {
+    EXPECT_NE(packet.find("Team Style Quizzing" + std::string(q < 10 ? 17 : 16, ' ') +
+                          "Quiz Number " + std::to_string(q) + "\r\n"),
+              std::string::npos)
+        << q;
+  }
   // The index was built and kept in the count file.
   EXPECT_EQ(st_.TQUEST, 35);
   EXPECT_EQ(dir_.Get("count.00A").substr(0, 30), "1 1 1 0 0 0 0\r\n1 2 1 0 0 0 0\r\n");

@@ -1,0 +1,27 @@
+// OPUT: the quiz in hand appended to the packet file in the layout of OUT.
+#include "packets/output/layouts.h"
+#include "packets/output/output.h"
+
+namespace packets::output {
+
+std::string PacketBytes(const Settings& s, const Quiz& quiz) {
+  switch (s.OUT) {
+    case 'P':
+    case 'p':
+      return PageQuiz(s, quiz);
+    case 'C':
+    case 'c':
+      return CardQuiz(s, quiz);
+    default:
+      return TabQuiz(s, quiz);
+  }
+}
+
+void OPUT(Run& run) {
+  const std::string bytes = PacketBytes(GatherSettings(run.st), GatherQuiz(run.st));
+  console::TextWriter out = run.dir.OpenAppend(run.st.F8);
+  out.Write(bytes);
+  out.Close();
+}
+
+}  // namespace packets::output
