@@ -65,9 +65,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   st.BVER = m.BVER;
   st.ECHAP = m.ECHAP;
   st.EVER = m.EVER;
-  st.QMAX = static_cast<int>(1 + std::labs(n[4] % packets::SCMAX));
+  st.QMAX = fuzz::Wrap(n[4], packets::SCMAX);
   st.SECTORS = st.SECTORS2 = st.QMAX;
-  st.SEC1 = "VQC"[std::labs(n[5] % 3)];
+  st.SEC1 = "VQC"[fuzz::Wrap(n[5] + 1, 3) - 1];
   st.LG = n[6] == 1 ? 'L' : ' ';
   for (int c = 1; c <= packets::CHMAX; ++c) {
     st.EVS[c] = static_cast<std::uint8_t>(packets::styles::kVerseCounts[c - 1]);

@@ -96,11 +96,13 @@ std::vector<long> SettingNumbers(std::string_view line, std::size_t count) {
   return out;
 }
 
+int Wrap(long v, int high) {
+  return static_cast<int>(((v - 1) % high + high) % high + 1);
+}
+
 Material MaterialFrom(long bchap, long bver, long echap, long ever) {
-  auto chapter = [](long v) { return static_cast<int>(1 + std::labs(v % packets::CHMAX)); };
-  auto verse = [](int c, long v) {
-    return static_cast<int>(1 + std::labs(v % packets::styles::kVerseCounts[c - 1]));
-  };
+  auto chapter = [](long v) { return Wrap(v, packets::CHMAX); };
+  auto verse = [](int c, long v) { return Wrap(v, packets::styles::kVerseCounts[c - 1]); };
   Material m{};
   m.BCHAP = chapter(bchap);
   m.BVER = verse(m.BCHAP, bver);

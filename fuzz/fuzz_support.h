@@ -83,6 +83,9 @@ std::vector<std::string_view> SplitParts(std::string_view text, std::size_t part
 /// number counts as 0. Numbers too large for an int are cut to it.
 std::vector<long> SettingNumbers(std::string_view line, std::size_t count);
 
+/// `v` when it is 1 to `high`; any other number wrapped into 1 to `high`.
+int Wrap(long v, int high);
+
 /// A material the run check accepts (chapters 1 to 28, verses within each
 /// chapter, the begin not after the end), made from any four numbers.
 struct Material {

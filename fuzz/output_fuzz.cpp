@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   s.ECHAP = m.ECHAP;
   s.EVER = m.EVER;
   output::Quiz quiz;
-  quiz.number = static_cast<int>(1 + std::labs(n[6] % packets::QQZ));
+  quiz.number = fuzz::Wrap(n[6], packets::QQZ);
   s.NAME = lines[1].substr(0, packets::kNameCap);
 
   for (std::size_t i = 2; i + 1 < lines.size() && quiz.places.size() < packets::SCMAX; i += 2) {
@@ -67,8 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     p.kind = lines[i].empty() ? 'n' : lines[i][0];
     const std::vector<long> where = fuzz::SettingNumbers(
         std::string_view(lines[i]).substr(std::min<std::size_t>(1, lines[i].size())), 2);
-    p.sector = static_cast<int>(1 + std::labs(where[0] % packets::SCMAX));
-    p.number = static_cast<int>(1 + std::labs(where[1] % 5000));
+    p.sector = fuzz::Wrap(where[0], packets::SCMAX);
+    p.number = fuzz::Wrap(where[1], 5000);
     const std::string_view record = lines[i + 1];
     p.all = std::string(record.substr(0, packets::LMAX));
     const bool long_kind = p.kind == 'F' || p.kind == 'S';

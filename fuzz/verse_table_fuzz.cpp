@@ -8,7 +8,7 @@
 //   106 for a number that cannot be read, or gives every chapter a last
 //   verse of 1 to 80;
 // - sectoring by chapter by that table, over a count file with questions
-//   on every verse of the book, leaves a sound sector table whose sectors
+//   on every verse the table gives the book, leaves a sound sector table whose sectors
 //   hold the questions of the verses that take part (see sector_check.h).
 #include <cstdlib>
 #include <string>
@@ -16,7 +16,6 @@
 #include "fuzz/fuzz_support.h"
 #include "fuzz/sector_check.h"
 #include "packets/material/material.h"
-#include "packets/styles/style_phase.h"
 
 namespace {
 
@@ -25,15 +24,13 @@ namespace material = packets::material;
 
 const std::string kCountFile = "count.59A";
 
-/// A count file with questions of every kind spread over every verse of
-/// the book, written once.
-void PutCountFile() {
-  static bool written = false;
-  if (written) return;
+/// A count file with questions of every kind spread over every verse that
+/// the verse table in `st` gives the book.
+void PutCountFile(const packets::RunState& st) {
   std::string text;
   for (int c = 1; c <= packets::CHMAX; ++c) {
     for (int v = 1; v <= packets::VMAX; ++v) {
-      const bool real = v <= packets::styles::kVerseCounts[c - 1];
+      const bool real = v <= st.EVS[c];
       const int q = real ? 1 + (c + v) % 4 : 0;
       text += std::to_string(c) + " " + std::to_string(v) + " " + std::to_string(q) + " " +
               std::to_string(real && v % 3 == 0) + " " + std::to_string(real && v % 5 == 0) + " " +
@@ -41,7 +38,6 @@ void PutCountFile() {
     }
   }
   fuzz::Scratch::Get().Put(kCountFile, text);
-  written = true;
 }
 
 }  // namespace
@@ -49,7 +45,6 @@ void PutCountFile() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::vector<std::string_view> parts = fuzz::SplitParts(fuzz::AsText(data, size), 3);
   const fuzz::Scratch& scratch = fuzz::Scratch::Get();
-  PutCountFile();
   scratch.Put("VERSES.TXT", parts[0]);
 
   fuzz::RunBundle b;
@@ -65,6 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (int c = 1; c <= packets::CHMAX; ++c) {
     Expect(st.EVS[c] >= 1 && st.EVS[c] <= packets::VMAX, "a last verse outside 1 to 80 was taken");
   }
+  PutCountFile(st);
 
   const std::vector<long> n = fuzz::SettingNumbers(parts[1], 6);
   const fuzz::Material m = fuzz::MaterialFrom(n[0], n[1], n[2], n[3]);
@@ -72,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   st.BVER = m.BVER;
   st.ECHAP = m.ECHAP;
   st.EVER = m.EVER;
-  st.QMAX = static_cast<int>(1 + std::labs(n[4] % packets::SCMAX));
+  st.QMAX = fuzz::Wrap(n[4], packets::SCMAX);
   st.SECTORS = st.SECTORS2 = st.QMAX;
   st.SEC1 = 'C';
   st.LG = n[5] == 1 ? 'L' : ' ';
