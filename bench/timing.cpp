@@ -7,8 +7,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 namespace bench {
@@ -52,9 +50,12 @@ ScratchDir::~ScratchDir() {
 }
 
 std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error("cannot read " + path.string());
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) throw std::runtime_error("cannot read " + path.string());
+  std::string data(fs::file_size(path), '\0');
+  data.resize(std::fread(data.data(), 1, data.size(), f));
+  std::fclose(f);
+  return data;
 }
 
 void WriteFile(const fs::path& path, const std::string& data) {

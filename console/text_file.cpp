@@ -184,7 +184,7 @@ TextWriter::TextWriter(const fs::path& path, std::string name, Mode mode)
   if (!file_) {
     throw RuntimeError(kErrAccessDenied, "opening " + name_ + " for writing");
   }
-  buffer_ = std::make_unique<char[]>(kWriteBuffer);
+  buffer_.reset(new char[kWriteBuffer]);  // not cleared: stdio fills it before use
   std::setvbuf(file_, buffer_.get(), _IOFBF, kWriteBuffer);
 }
 
