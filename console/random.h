@@ -18,7 +18,9 @@ class SystemClock : public Clock {
   std::uint64_t Ticks() override;
 };
 
-/// A clock for tests: returns `start`, then start + step, and so on.
+/// A clock whose readings are `start`, then start + step, and so on: for
+/// tests, and for a run made again from a given seed (`packets --seed N`),
+/// where each later seeding from the clock takes the next number.
 class FixedClock : public Clock {
  public:
   explicit FixedClock(std::uint64_t start = 1, std::uint64_t step = 0) : now_(start), step_(step) {}

@@ -13,14 +13,14 @@ std::vector<std::string> SplitLines(console::TextReader& reader) {
 }  // namespace
 
 Database Database::Load(const console::WorkDir& dir) {
-  console::TextReader reader = dir.OpenRead(kDatabaseName);
-  Database db;
-  db.lines_ = SplitLines(reader);
-  return db;
+  return FromReader(dir.OpenRead(kDatabaseName));
 }
 
 Database Database::FromText(std::string text) {
-  console::TextReader reader(std::move(text), std::string(kDatabaseName));
+  return FromReader(console::TextReader(std::move(text), std::string(kDatabaseName)));
+}
+
+Database Database::FromReader(console::TextReader reader) {
   Database db;
   db.lines_ = SplitLines(reader);
   return db;

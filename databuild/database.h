@@ -21,6 +21,8 @@ class Database {
   static Database Load(const console::WorkDir& dir);
   /// The lines of `text`, split as a file's lines are.
   static Database FromText(std::string text);
+  /// The lines of a file read whole.
+  static Database FromReader(console::TextReader reader);
 
   int LineCount() const { return static_cast<int>(lines_.size()); }
   /// Line `number`, counted from 1.

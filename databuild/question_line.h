@@ -55,6 +55,51 @@ struct SituationLine {
 /// references), the second at every field.
 enum class FtvReading { kFirst, kSecond };
 
+/// The four sections of the database, in their order.
+enum class Section { kRegular, kReference, kFtv, kSituation };
+
+/// What can be wrong with a question line, one value per check. The order
+/// is the order in which a line's faults are listed.
+enum class LineFault {
+  kTooShort,   // the line ends before its section's fixed fields
+  kSeparator,  // column 1 is "=": a separator where a question line belongs
+  kColumn8,    // not a tab (or, in the regular and situation sections, a blank)
+  kColumn13,   // FTV: not a tab
+  kColumn14,   // reference section: not a tab
+  kSetLetter,  // a, b or c (regular); b or c (reference)
+  kClass,      // FTV class letter "p" or "n"
+  kReference,  // columns 3-7 are not a chapter:verse reference in aligned form
+  kMarks,      // neither "V" in column 10 nor "O" in column 13
+  kRank,       // FTV rank "x", "q", "6", "7", "8" or "9"
+  kTypeCode,   // FTV type code beginning with "F" or "Q"
+};
+inline constexpr int kLineFaultCount = static_cast<int>(LineFault::kTypeCode) + 1;
+
+/// The faults of one line. A line that begins with "=", or one too short
+/// for its fields, has that fault alone: its columns are not looked at.
+class LineFaults {
+ public:
+  void Add(LineFault f) { bits_ |= 1u << static_cast<int>(f); }
+  bool Has(LineFault f) const { return (bits_ >> static_cast<int>(f)) & 1u; }
+  bool None() const { return bits_ == 0; }
+
+ private:
+  unsigned bits_ = 0;
+};
+
+/// Every check of `section` that `line` fails. In the FTV section the first
+/// reading makes only its own checks.
+LineFaults FaultsOf(Section section, std::string_view line,
+                    FtvReading reading = FtvReading::kSecond);
+
+/// What is wrong, in words, for a line of `section` with fault `fault`,
+/// quoting what the line holds in the columns concerned.
+std::string FaultText(Section section, LineFault fault, std::string_view line);
+
+/// The name of a section in messages ("regular", "reference", "FTV",
+/// "situation").
+std::string_view SectionName(Section section);
+
 /// True for a reference of chapter 1 to 28 and verse 1 to 80, each
 /// right-aligned in two columns with a blank pad, joined by ":" (" 5: 3",
 /// "12:30"). Only such references sort in verse order as text.
@@ -67,6 +112,11 @@ class ReferenceOrder {
   /// False when `ref` comes before the previous reference; otherwise
   /// remembers it.
   bool Accept(std::string_view ref);
+  /// The reference the next one is compared with.
+  std::string_view Previous() const { return last_; }
+  /// Takes `ref` as the previous reference whatever it is, so that a check
+  /// going on past an order fault compares the lines after it with it.
+  void MoveTo(std::string_view ref) { last_.assign(ref); }
 
  private:
   std::string last_ = "     ";

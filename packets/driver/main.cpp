@@ -1,19 +1,77 @@
 // packets: quiz packets from the question data files, one run per pass of
 // the title screen, until "Exit" is chosen on the style menu.
+#include <iostream>
 #include <memory>
 
+#include "console/command_line.h"
 #include "console/program.h"
 #include "console/random.h"
 #include "console/terminal.h"
 #include "console/text_file.h"
 #include "packets/driver/driver.h"
+#include "packets/driver/start.h"
 
-int main() {
+namespace {
+
+constexpr console::OptionForm kOptions[] = {
+    {"--seed", console::OptionValue::kRequired},
+    {"--setup", console::OptionValue::kRequired},
+};
+
+constexpr console::ProgramText kProgram{
+    "packets", "packets (Oristan) 29.0",
+    "Usage: packets [--seed N]\n"
+    "       packets --setup DIR\n"
+    "       packets --help | --version\n",
+    "\n"
+    "Without arguments, packets runs full screen (80x25) in the working directory:\n"
+    "pick or create a quiz style, set it on the configuration screen, approve the\n"
+    "sectors, and it writes the packet file NAME.qui and the usage record NAME.inf.\n"
+    "\"Exit\" on the style menu ends it.\n"
+    "\n"
+    "  --seed N     start the random draws from N (a whole number from 0 to\n"
+    "               18446744073709551615) instead of the clock: the same style\n"
+    "               on the same data then gives the same packet again\n"
+    "  --setup DIR  make DIR a working directory: create it if need be and copy in\n"
+    "               the verse table VERSES.TXT, the template style New.spe and the\n"
+    "               style list Specs.lst (files already there are kept)\n"
+    "  --help       show this text and end\n"
+    "  --version    show the version and end\n"
+    "\n"
+    "See packets(1) and databuild(1).\n",
+    kOptions};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args = console::Arguments(argc, argv);
+  const console::CommandLine line = console::ReadCommandLine(kProgram, args, std::cout, std::cerr);
+  if (line.exit_code) return *line.exit_code;
+
+  if (std::optional<std::string> dir = line.options.Value("--setup")) {
+    if (line.options.Has("--seed")) {
+      return console::UsageError(kProgram, "'--setup' makes no packets: give it without '--seed'",
+                                 std::cerr);
+    }
+    return packets::driver::SetUpWorkDir(packets::driver::ShippedDataDir(), *dir, std::cout,
+                                         std::cerr);
+  }
+  std::optional<std::uint64_t> seed;
+  if (std::optional<std::string> text = line.options.Value("--seed")) {
+    seed = packets::driver::ParseSeed(*text);
+    if (!seed) {
+      return console::UsageError(
+          kProgram,
+          "'--seed' needs a whole number from 0 to 18446744073709551615, not '" + *text + "'",
+          std::cerr);
+    }
+  }
+
   return console::RunProgram(
-      [] {
+      [seed] {
         auto con = console::OpenTerminal();
-        console::SystemClock clock;
-        console::Random rng(clock);
+        std::unique_ptr<console::Clock> clock = packets::driver::RunClock(seed);
+        console::Random rng(*clock);
         console::WorkDir dir(".");
         auto state = std::make_unique<packets::RunState>();
         packets::Run run{*state, *con, rng, dir};

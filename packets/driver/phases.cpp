@@ -3,6 +3,7 @@
 #include "packets/material/material.h"
 #include "packets/material/sector_by_chapter.h"
 #include "packets/output/output.h"
+#include "packets/styles/pattern_review.h"
 
 namespace packets::phases {
 
@@ -31,17 +32,12 @@ void OPUT(Run& run) {
   output::OPUT(run);
 }
 
-// PLACEHOLDER: the specialty pattern and question selection are not in place
-// yet. These stand-ins do just enough for a run to go from the title to the
-// closing screen: every quiz takes the style's type template as its pattern.
-
 void SPEC2(Run& run) {
-  auto out = run.dir.OpenWrite(run.st.F12);
-  std::string pattern = run.st.TYP;
-  pattern.resize(kPatternCap, 'n');
-  for (int q = 1; q <= run.st.QZ; ++q) out.WriteLn(pattern);
-  out.Close();
+  styles::SPEC2(run);
 }
+
+// PLACEHOLDER: question selection is not in place yet. These stand-ins do
+// just enough for a run to go from the title to the closing screen.
 
 void FINTYPES(Run&) {}
 

@@ -3,7 +3,9 @@
 #include "packets/styles/record_check.h"
 
 #include <string>
+#include <string_view>
 
+#include "packets/styles/style_file.h"
 #include "packets/styles/style_phase.h"
 #include "packets/styles/styles.h"
 
@@ -12,6 +14,12 @@ namespace packets::styles {
 namespace {
 
 using std::to_string;
+
+/// A character of a style file as the user would read it in a message.
+std::string Shown(char c) {
+  if (static_cast<unsigned char>(c) < 32) return "nothing";
+  return std::string(1, c);
+}
 
 std::string Ref(int chapter, int verse) {
   return to_string(chapter) + ":" + to_string(verse);
@@ -28,16 +36,23 @@ struct KindRange {
   int StyleRecord::*max;
   Field min_field;
   Field max_field;
+  int most;  // the largest maximum the configuration screen lets through
 };
 
 // In the order of the style file's lines.
 constexpr KindRange kKinds[] = {
-    {"Total", &StyleRecord::SPMIN, &StyleRecord::SPMAX, Field::kTotalMin, Field::kTotalMax},
-    {"FTV", &StyleRecord::FMIN, &StyleRecord::FMAX, Field::kFtvMin, Field::kFtvMax},
-    {"CV Ref", &StyleRecord::RMIN, &StyleRecord::RMAX, Field::kCvMin, Field::kCvMax},
-    {"CO Ref", &StyleRecord::OMIN, &StyleRecord::OMAX, Field::kCoMin, Field::kCoMax},
-    {"Situation", &StyleRecord::SMIN, &StyleRecord::SMAX, Field::kSitMin, Field::kSitMax},
+    {"Total", &StyleRecord::SPMIN, &StyleRecord::SPMAX, Field::kTotalMin, Field::kTotalMax,
+     kMostSpecialties},
+    {"FTV", &StyleRecord::FMIN, &StyleRecord::FMAX, Field::kFtvMin, Field::kFtvMax, kMostOfAKind},
+    {"CV Ref", &StyleRecord::RMIN, &StyleRecord::RMAX, Field::kCvMin, Field::kCvMax, kMostOfAKind},
+    {"CO Ref", &StyleRecord::OMIN, &StyleRecord::OMAX, Field::kCoMin, Field::kCoMax, kMostOfAKind},
+    {"Situation", &StyleRecord::SMIN, &StyleRecord::SMAX, Field::kSitMin, Field::kSitMax,
+     kMostOfAKind},
 };
+
+/// The kinds a template set by hand may hold: FTV, CV Ref, CO Ref,
+/// Situation and regular.
+constexpr std::string_view kHandSetKinds = "FROSn";
 
 std::optional<CheckFailure> OutsideRange(Field field, const std::string& what, int value, int low,
                                          int high) {
@@ -77,11 +92,26 @@ std::optional<CheckFailure> RunRefusal(const StyleRecord& r) {
   }
 
   if (auto f = OutsideRange(Field::kQuestions, "Questions per quiz", r.QMAX, 1, SCMAX)) return f;
+  // Question selection takes these as shares of a hundred.
+  if (auto f =
+          OutsideRange(Field::kPctInt, "Percentage of interrogative questions", r.IPC, 0, 100)) {
+    return f;
+  }
   if (auto f = OutsideRange(Field::kQuizzes, "Quizzes in the run", r.QNUM, 1, QQZ)) return f;
+  if (auto f =
+          OutsideRange(Field::kRepeats, "Percentage eligible for repeats", r.REPEATPCT, 0, 100)) {
+    return f;
+  }
 
   // A minimum above its maximum keeps the pattern draw from ever finding a
-  // count, as a negative one does.
+  // count, as a negative one does; a maximum beyond what the screen lets
+  // through makes the draw, one random number per try, take for ever.
   for (const KindRange& k : kKinds) {
+    if (r.*k.max > k.most) {
+      return Fail(0, k.max_field,
+                  std::string(k.name) + " maximum must be " + to_string(k.most) +
+                      " or less (the style file says " + to_string(r.*k.max) + ")");
+    }
     for (bool is_max : {true, false}) {
       const int v = r.*(is_max ? k.max : k.min);
       if (v < 0) {
@@ -114,14 +144,36 @@ std::optional<CheckFailure> RunRefusal(const StyleRecord& r) {
                 "Last question for specialties must be 30 or less (the style file says " +
                     to_string(r.SPLATE) + ")");
   }
-  // A template set by hand is every quiz's pattern, read position by
-  // position; it has no screen field of its own, and the specialty window
-  // is where it is set from.
-  if (r.SETSPC != 'N' && static_cast<int>(r.TYP.size()) != kPatternCap) {
+  // An empty window has no position to draw from.
+  if (r.SPEARLY > r.SPLATE) {
     return Fail(0, Field::kSpecialtiesFrom,
+                "First question for specialties must not come after the last (the style file "
+                "says " +
+                    to_string(r.SPEARLY) + " and " + to_string(r.SPLATE) + ")");
+  }
+  if (r.SETSPC != 'Y' && r.SETSPC != 'N') {
+    return Fail(0, Field::kSetSpecialty,
+                "Set specialty positions by hand must be Y or N (the style file says " +
+                    Shown(r.SETSPC) + ")");
+  }
+  return std::nullopt;
+}
+
+/// A template set by hand is every quiz's pattern, read position by
+/// position, so it must be one: 30 places, each a kind of question. It has
+/// no field on the screen; the field that sets it by hand is named.
+std::optional<CheckFailure> TemplateRefusal(const StyleRecord& r) {
+  if (r.SETSPC != 'Y') return std::nullopt;
+  if (static_cast<int>(r.TYP.size()) != kPatternCap) {
+    return Fail(0, Field::kSetSpecialty,
                 "Type template must be 30 characters when specialty positions are set by hand "
                 "(the style file has " +
                     to_string(r.TYP.size()) + ")");
+  }
+  if (r.TYP.find_first_not_of(kHandSetKinds) != std::string::npos) {
+    return Fail(0, Field::kSetSpecialty,
+                "Type template set by hand may hold only F, R, O, S and n (the style file has " +
+                    r.TYP + ")");
   }
   return std::nullopt;
 }
@@ -178,14 +230,24 @@ std::optional<CheckFailure> ERRMESS(const StyleRecord& r) {
   return std::nullopt;
 }
 
-// The run check's own refusals come first, then the nine whole-record
-// rules: the rules add and compare values that the refusals first bring
-// into range, so a value outside its range is named for itself rather than
-// through a sum it happens to upset. A begin verse after the end verse is
-// refused by rule 9.
-std::optional<CheckFailure> CheckStyleForRun(const StyleRecord& rec) {
+// The range refusals come first, then the nine whole-record rules: the
+// rules add and compare values that the refusals first bring into range, so
+// a value outside its range is named for itself rather than through a sum it
+// happens to upset. A begin verse after the end verse is refused by rule 9.
+std::optional<CheckFailure> CheckStyleRecord(const StyleRecord& rec) {
   if (auto f = RunRefusal(rec)) return f;
   return ERRMESS(rec);
+}
+
+std::optional<CheckFailure> CheckStyleForRun(const StyleRecord& rec) {
+  if (auto f = CheckStyleRecord(rec)) return f;
+  return TemplateRefusal(rec);
+}
+
+std::optional<CheckFailure> CheckStyleName(const std::string& name) {
+  if (name != kExit) return std::nullopt;
+  return Fail(0, Field::kStyleName,
+              "A quiz style may not be named " + name + ": the list of quiz styles ends with it");
 }
 
 }  // namespace packets::styles

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "packets/styles/style_file.h"
 #include "packets/styles/styles.h"
 
 namespace packets::styles {
@@ -126,12 +127,35 @@ TEST(CheckStyleForRun, RefusesWhatWouldIndexOutsideATableOrNeverEnd) {
       {"empty output name", [](StyleRecord& r) { r.NAME4.clear(); }, 0, Field::kOutputName},
       {"output name with /", [](StyleRecord& r) { r.NAME4 = "../x"; }, 0, Field::kOutputName},
       {"output name with \\", [](StyleRecord& r) { r.NAME4 = "a\\b"; }, 0, Field::kOutputName},
+      // What the pattern draw and question selection rely on.
+      {"interrogatives 250", [](StyleRecord& r) { r.IPC = 250; }, 0, Field::kPctInt},
+      {"interrogatives -1", [](StyleRecord& r) { r.IPC = -1; }, 0, Field::kPctInt},
+      {"repeats 101", [](StyleRecord& r) { r.REPEATPCT = 101; }, 0, Field::kRepeats},
+      {"repeats -5", [](StyleRecord& r) { r.REPEATPCT = -5; }, 0, Field::kRepeats},
+      {"total max 21", [](StyleRecord& r) { r.SPMAX = 21; }, 0, Field::kTotalMax},
+      {"FTV max 11", [](StyleRecord& r) { r.FMAX = 11; }, 0, Field::kFtvMax},
+      {"SIT max 1000", [](StyleRecord& r) { r.SMAX = 1000; }, 0, Field::kSitMax},
+      {"window from 31", [](StyleRecord& r) { r.SPEARLY = 31; }, 0, Field::kSpecialtiesFrom},
+      {"window backwards, no specialties",
+       [](StyleRecord& r) {
+         r.SPEARLY = 9, r.SPLATE = 8, r.SPMAX = r.SPMIN = 0, r.FMAX = r.FMIN = 0;
+         r.RMAX = r.OMAX = r.SMAX = 0;
+       },
+       0, Field::kSpecialtiesFrom},
+      {"set by hand y", [](StyleRecord& r) { r.SETSPC = 'y'; }, 0, Field::kSetSpecialty},
+      {"set by hand empty", [](StyleRecord& r) { r.SETSPC = '\r'; }, 0, Field::kSetSpecialty},
       {"short template set by hand",
        [](StyleRecord& r) {
          r.SETSPC = 'Y', r.FMIN = 2, r.RMIN = 1, r.OMIN = 1, r.SMIN = 1, r.SPMIN = 5;
          r.SPMAX = 5, r.TYP = "nnFF";
        },
-       0, Field::kSpecialtiesFrom},
+       0, Field::kSetSpecialty},
+      {"template set by hand holding A",
+       [](StyleRecord& r) {
+         r.SETSPC = 'Y', r.FMIN = 2, r.RMIN = 1, r.OMIN = 1, r.SMIN = 1, r.SPMIN = 5;
+         r.SPMAX = 5, r.TYP = "nnFRFOSA" + std::string(22, 'n');
+       },
+       0, Field::kSetSpecialty},
   };
   for (const Case& c : cases) {
     StyleRecord r = Good();
@@ -161,6 +185,47 @@ TEST(CheckStyleForRun, NamesTheFieldInWords) {
             "Begin verse 3:40 lies beyond the last verse of chapter 3 (17)");
 }
 
+TEST(CheckStyleForRun, NamesTheNewRefusalsInWords) {
+  StyleRecord r = Good();
+  r.IPC = 250;
+  EXPECT_EQ(CheckStyleForRun(r)->words,
+            "Percentage of interrogative questions must be 0 to 100 (the style file says 250)");
+  r = Good();
+  r.SMAX = 1000;
+  EXPECT_EQ(CheckStyleForRun(r)->words,
+            "Situation maximum must be 10 or less (the style file says 1000)");
+  r = Good();
+  r.SPEARLY = 31, r.SPLATE = 30, r.QMAX = 30;
+  EXPECT_EQ(CheckStyleForRun(r)->words,
+            "First question for specialties must not come after the last (the style file says 31 "
+            "and 30)");
+  r = Good();
+  r.SETSPC = '\r';
+  EXPECT_EQ(CheckStyleForRun(r)->words,
+            "Set specialty positions by hand must be Y or N (the style file says nothing)");
+}
+
+// The screen's check leaves the template alone, since saving sets it afresh
+// (a style switched to positions set by hand still holds the drawn window).
+TEST(CheckStyleRecord, IsTheRunCheckWithoutTheTemplate) {
+  StyleRecord r = Good();
+  r.SETSPC = 'Y', r.FMIN = 2, r.RMIN = 1, r.OMIN = 1, r.SMIN = 1, r.SPMIN = r.SPMAX = 5;
+  r.TYP = WindowTemplate(3, 18);
+  EXPECT_FALSE(CheckStyleRecord(r));
+  ASSERT_TRUE(CheckStyleForRun(r));
+  r.IPC = 101;
+  EXPECT_EQ(CheckStyleRecord(r)->field, Field::kPctInt);
+  r = Good();
+  r.FMIN = 2, r.RMIN = 1;
+  EXPECT_EQ(CheckStyleRecord(r)->rule, 1);
+}
+
+TEST(CheckStyleName, RefusesTheMenusExitOnly) {
+  ASSERT_TRUE(CheckStyleName("Exit"));
+  EXPECT_EQ(CheckStyleName("Exit")->field, Field::kStyleName);
+  for (const char* name : {"Exits", "EXIT", "New", "Alpha"}) EXPECT_FALSE(CheckStyleName(name));
+}
+
 TEST(CheckStyleForRun, RangesComeBeforeTheWholeRecordRules) {
   StyleRecord r = Good();
   r.QMAX = 45;   // out of range
@@ -172,7 +237,7 @@ TEST(CheckStyleForRun, RangesComeBeforeTheWholeRecordRules) {
 
 TEST(CheckStyleForRun, OtherHandEditedValuesAreUsedUnchanged) {
   StyleRecord r = Good();
-  r.LPP = 3, r.IPC = 250, r.REPEATPCT = -5, r.AB = 0, r.OUT = 'x', r.SEC1 = 'z', r.LG = '?';
+  r.LPP = 3, r.AB = 0, r.OUT = 'x', r.SEC1 = 'z', r.LG = '?';
   r.TYP = "junk";  // not used when patterns are drawn
   EXPECT_FALSE(CheckStyleForRun(r));
 }

@@ -74,7 +74,10 @@ StyleRecord ReadStyleFile(const console::WorkDir& dir, const std::string& file_n
   r.SPEARLY = in.ReadLineInt();
   r.SPLATE = in.ReadLineInt();
   r.SETSPC = ReadLineChar(in);
+  // A shorter template (a hand-edited file) is filled up with regular
+  // questions, as the writer fills it, so it is a pattern of 30 places.
   r.TYP = in.ReadLineStr(kPatternCap);
+  r.TYP.resize(kPatternCap, 'n');
   return r;
 }
 

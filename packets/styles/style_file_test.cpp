@@ -92,6 +92,10 @@ TEST_F(StyleFileTest, NamesAndTemplateAreCutToTheirCapacities) {
   EXPECT_EQ(back.TYP, std::string(30, 'F'));
   r.TYP = "FFR";  // a short template is written as 30 characters
   EXPECT_EQ(Read(Written(r)).TYP, "FFR" + std::string(27, 'n'));
+  std::string short_line = kSampleText;
+  short_line.replace(short_line.find("nnAAA"), 30, "FRnS");
+  EXPECT_EQ(Read(short_line).TYP, "FRnS" + std::string(26, 'n'));  // padded when loaded
+  EXPECT_EQ(Read(kSampleText.substr(0, kSampleText.find("nnAAA"))).TYP, std::string(30, 'n'));
   // A file holding longer lines keeps the lines after them in place.
   std::string text = kSampleText;
   text.replace(text.find("TEAM"), 4, "ABCDEFGHIJKLMNOPQRS");

@@ -6,6 +6,7 @@
 #include "packets/styles/style_menu.h"
 #include "packets/styles/styles.h"
 #include "packets/styles/test_support.h"
+#include "tests/support/config_keys.h"
 
 namespace packets::styles {
 namespace {
@@ -14,6 +15,7 @@ using console::kKeyDown;
 using console::kKeyUp;
 using testing::Harness;
 using testing::Lines;
+using testsupport::kAcceptStyle;
 
 class StylePhaseTest : public ::testing::Test {
  protected:
@@ -46,7 +48,7 @@ TEST_F(StylePhaseTest, ExitHandsOverExit) {
 
 TEST_F(StylePhaseTest, EnterNewSpecsLoadsAndSavesTheTemplateWithoutListingIt) {
   const std::string shipped = h.tmp.Get("New.spe");
-  h.con.Keys(kKeyDown + "\r");
+  h.con.Keys(kKeyDown + "\r" + kAcceptStyle);
   SPECS2(h.run);
   EXPECT_EQ(h.st.NAME1, "New");
   EXPECT_EQ(h.tmp.Get("New.spe"), shipped);
@@ -87,7 +89,7 @@ TEST_F(StylePhaseTest, AListedStyleIsSavedOverItself) {
                                 "8",
                                 "N",
                                 std::string(30, 'F')}));
-  h.con.Keys("\r");
+  h.con.Keys("\r" + kAcceptStyle);
   SPECS2(h.run);
   EXPECT_EQ(h.tmp.Get("temp2.txt"), "Alpha\r\n");
   EXPECT_EQ(h.tmp.Get("Specs.lst"), Lines({"Alpha", "Enter New Specs"}));
@@ -103,10 +105,13 @@ TEST_F(StylePhaseTest, AListedStyleIsSavedOverItself) {
 
 TEST_F(StylePhaseTest, ATemplateSetByHandIsKept) {
   StyleRecord r = ReadStyleFile(h.dir, "Alpha.spe");
-  r.SETSPC = 'Y';
+  r.SETSPC = 'Y';  // each kind's minimum equals its maximum
+  r.SPMIN = r.SPMAX = 4;
+  r.FMIN = r.FMAX = r.RMIN = r.RMAX = r.OMIN = r.OMAX = r.SMIN = r.SMAX = 1;
   r.TYP = "nnFRnnOS" + std::string(22, 'n');
   WriteStyleFile(h.dir, "Alpha.spe", r);
-  h.con.Keys("\r");
+  h.con.Keys("\r" + kAcceptStyle);  // Alpha, as it stands
+  h.con.Keys("\r");                 // the hand-setting screen: its four specialties are placed
   SPECS2(h.run);
   EXPECT_EQ(ReadStyleFile(h.dir, "Alpha.spe").TYP, r.TYP);
 }

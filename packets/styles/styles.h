@@ -26,20 +26,33 @@ void APPROVESPEC(console::Console& con);
 /// Closing screen naming NAME4.inf and NAME4.qui; waits for Enter.
 void THANK(console::Console& con, const std::string& name4);
 
-/// Reads a style file (29 lines) as the run driver and READIN read it.
+/// Reads a style file (29 lines) as the run driver and READIN read it; a
+/// type template shorter than 30 characters is filled up with "n".
 /// Runtime error 2 when missing, 106 for a value that is not a number.
 StyleRecord ReadStyleFile(const console::WorkDir& dir, const std::string& file_name);
 
-/// The field a failed check sends the user to.
+/// The fields of the configuration screen, in the order of its navigation
+/// table; a failed check names the one the user is sent to.
 enum class Field {
+  kBeginBook,
   kBeginChapter,
   kBeginVer,
+  kEndBook,
   kEndChapter,
   kEndVer,
+  kStyleName,
   kOutputName,
   kLinesPerPage,
+  kOutput,
   kQuestions,
+  kAB,
+  kSpecialtiesFrom,
+  kSpecialtiesTo,
+  kPctInt,
+  kReindex,
   kQuizzes,
+  kSectorBy,
+  kRepeats,
   kTotalMin,
   kTotalMax,
   kFtvMin,
@@ -50,13 +63,14 @@ enum class Field {
   kCoMax,
   kSitMin,
   kSitMax,
-  kSpecialtiesFrom,
-  kSpecialtiesTo,
   kPrimaryFtv,
+  kReg,
+  kSetSpecialty,
 };
+inline constexpr int kFieldCount = static_cast<int>(Field::kSetSpecialty) + 1;
 
 struct CheckFailure {
-  int rule = 0;       // 1..9 for the whole-record rules; 0 for the run check
+  int rule = 0;  // 1..9 for the whole-record rules; 0 for the run check
   Field field{};
   std::string words;  // what is wrong, naming the field in words
 };
@@ -64,9 +78,17 @@ struct CheckFailure {
 /// The nine whole-record rules in their order; the first that fails.
 std::optional<CheckFailure> ERRMESS(const StyleRecord& rec);
 
+/// The check of the configuration screen: the range refusals of the run
+/// check, then the nine whole-record rules. The type template is left out:
+/// saving the style sets it afresh.
+std::optional<CheckFailure> CheckStyleRecord(const StyleRecord& rec);
+
 /// The check made on a style file before it is run: refuses values that
-/// would index outside a table or make a phase loop for ever, and every
-/// failing whole-record rule.
+/// would index outside a table or make a phase loop for ever, every failing
+/// whole-record rule, and a type template set by hand that is not one.
 std::optional<CheckFailure> CheckStyleForRun(const StyleRecord& rec);
+
+/// Refuses a style name the style menu would take for its own "Exit".
+std::optional<CheckFailure> CheckStyleName(const std::string& name);
 
 }  // namespace packets::styles

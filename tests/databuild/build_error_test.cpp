@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "console/runtime_error.h"
+#include "databuild/check.h"
 #include "run_fixture.h"
 
 namespace databuild {
@@ -19,6 +20,15 @@ Sections Good() {
 }
 // Line numbers of Good(): regular 1-3, separator 4, reference 5-6,
 // separator 7, FTV 8-10, separator 11, situation 12, separator 13.
+
+/// The lines `databuild --check` lists for `db`, each once.
+std::vector<int> CheckedLines(const std::string& db) {
+  std::vector<int> lines;
+  for (const Problem& p : CheckDatabase(Database::FromText(db))) {
+    if (lines.empty() || lines.back() != p.line) lines.push_back(p.line);
+  }
+  return lines;
+}
 
 class BuildErrors : public BuildRun {
  protected:
@@ -82,6 +92,8 @@ TEST_F(BuildErrors, EachSectionChecksItsFields) {
     // No field is read across a line end: LF and lone CR files stop at the same line.
     EXPECT_EQ(ErrorLine(s.Text("\n")), c.expected) << c.what << " (LF)";
     EXPECT_EQ(ErrorLine(s.Text("\r")), c.expected) << c.what << " (CR)";
+    // The check finds this one fault, at the line the run stops on.
+    EXPECT_EQ(CheckedLines(s.Text()), std::vector<int>{c.expected}) << c.what;
   }
 }
 
@@ -89,6 +101,8 @@ TEST_F(BuildErrors, SeparatorWhereASectionShouldStartIsAnError) {
   Sections s = Good();
   s.reference.clear();  // two separator lines in a row
   EXPECT_EQ(ErrorLine(s.Text()), 5);
+  // The check reads the empty section as ended there and finds nothing more.
+  EXPECT_EQ(CheckedLines(s.Text()), std::vector<int>{5});
   EXPECT_EQ(ErrorLine("=\r\n" + Good().Text()), 1);
   // A separator line at the top of a section stays malformed when its other
   // columns look like a question's.
@@ -180,6 +194,10 @@ TEST_F(BuildErrors, DatabaseEndingBeforeItsFourthSeparatorIsReportedAndInstallsN
     EXPECT_EQ(Con().Text().find("Installation"), std::string::npos);
     EXPECT_EQ(Con().Pending(), 0u);
     EXPECT_EQ(Snapshot(), before);
+    // The check's last problem is the missing separator, at the last line.
+    const std::vector<int> checked = CheckedLines(c.db);
+    ASSERT_FALSE(checked.empty());
+    EXPECT_EQ(checked.back(), std::max(c.last_line, 1));
   }
 }
 

@@ -11,6 +11,7 @@
 
 #include "console/virtual_screen.h"
 #include "packets/driver/driver.h"
+#include "tests/support/config_keys.h"
 #include "tests/support/scratch_dir.h"
 
 namespace packets {
@@ -18,6 +19,8 @@ namespace {
 
 using console::kKeyDown;
 using console::kKeyUp;
+using testsupport::kAcceptStyle;
+using testsupport::kLeaveStyle;
 
 /// A virtual console that keeps a copy of the screen each time a key is
 /// read, so a test can look at every screen the run waited on.
@@ -38,6 +41,11 @@ class RecordingConsole : public console::VirtualConsole {
   std::vector<std::string> screens;
   std::function<void()> on_read;  // called before each key is read
 };
+
+/// Picks the style Team on the style menu, accepts it on the configuration
+/// screen as it stands and accepts its patterns (one page of the review
+/// screen).
+const std::string kPickTeam = "\r" + kAcceptStyle + "\r";
 
 std::string Row(const std::string& screen, int y) {
   return screen.substr((y - 1) * 81, 80);
@@ -114,9 +122,9 @@ class WholeRun : public testing::Test {
 };
 
 TEST_F(WholeRun, FromTheTitleThroughTheQuizzesBackToExit) {
-  con_.Keys("\r");   // style menu: Team
-  con_.Keys("\r");   // sector table: accepted
-  con_.Keys("n\r");  // repeat warning: no resectoring, Enter
+  con_.Keys(kPickTeam);  // style menu: Team; the patterns as drawn
+  con_.Keys("\r");       // sector table: accepted
+  con_.Keys("n\r");      // repeat warning: no resectoring, Enter
   con_.on_read = [this] {
     // Nothing of the run's output exists while the approval menu waits.
     if (con_.Text().find("Approve specialty combinations") != std::string::npos) {
@@ -156,10 +164,10 @@ TEST_F(WholeRun, FromTheTitleThroughTheQuizzesBackToExit) {
   // The files of the run.
   EXPECT_EQ(dir_.Get("temp2.txt"), "Exit\r\n");
   // Saving the style set the template: "A" in the specialty window 1 to 5.
-  const std::string pattern = "AAAAA" + std::string(25, 'n') + "\r\n";
-  EXPECT_NE(dir_.Get("Team.spe").find(pattern), std::string::npos);
+  EXPECT_NE(dir_.Get("Team.spe").find("AAAAA" + std::string(25, 'n') + "\r\n"), std::string::npos);
+  // No specialties: every quiz's pattern is thirty "n".
   std::string patterns;
-  for (int q = 1; q <= 10; ++q) patterns += pattern;
+  for (int q = 1; q <= 10; ++q) patterns += std::string(30, 'n') + "\r\n";
   EXPECT_EQ(dir_.Get("pat.txt"), patterns);
   // The packet: every quiz in the page layout under the run's style name,
   // each ended by one form feed.
@@ -186,7 +194,7 @@ TEST_F(WholeRun, FromTheTitleThroughTheQuizzesBackToExit) {
 TEST_F(WholeRun, ByChapterTheChapterScreenCutsTheMaterial) {
   style_.lines[13] = "C";
   dir_.Put("Team.spe", style_.Text());
-  con_.Keys("\r");           // Team
+  con_.Keys(kPickTeam);      // Team; its patterns
   con_.Keys("\r");           // chapter list as given out: 3 and 2
   con_.Keys("\r");           // result accepted
   con_.Keys("n\r");          // repeat warning
@@ -206,7 +214,7 @@ TEST_F(WholeRun, ByChapterTheChapterScreenCutsTheMaterial) {
 TEST_F(WholeRun, EscOnTheApprovalMenuLeavesAnEarlierPacketAlone) {
   dir_.Put("TEAM.qui", "earlier packet\r\n");
   dir_.Put("TEAM.inf", "earlier record\r\n");
-  con_.Keys("\r\r");
+  con_.Keys(kPickTeam + "\r");
   con_.Keys("n\r");
   con_.Keys("\x1b");         // approval menu: back to the title
   con_.Keys(kKeyUp + "\r");  // Exit
@@ -216,7 +224,7 @@ TEST_F(WholeRun, EscOnTheApprovalMenuLeavesAnEarlierPacketAlone) {
 }
 
 TEST_F(WholeRun, EscOnTheSectorTableGoesBackToTheTitle) {
-  con_.Keys("\r");
+  con_.Keys(kPickTeam);
   con_.Keys("\x1b");
   con_.Keys(kKeyUp + "\r");
   Go();
@@ -227,7 +235,7 @@ TEST_F(WholeRun, EscOnTheSectorTableGoesBackToTheTitle) {
 TEST_F(WholeRun, AnySectorLetterButCAndQSectorsByVerseWithItsKeyWait) {
   style_.lines[13] = "v";  // neither C nor Q: by verse, and the table waits for a key
   dir_.Put("Team.spe", style_.Text());
-  con_.Keys("\r");           // Team
+  con_.Keys(kPickTeam);      // Team; its patterns
   con_.Keys("\xbf\x1b");     // at the table a key of code 191 is passed over; Esc leaves
   con_.Keys(kKeyUp + "\r");  // Exit
   Go();
@@ -240,7 +248,7 @@ TEST_F(WholeRun, AnySectorLetterButCAndQSectorsByVerseWithItsKeyWait) {
 }
 
 TEST_F(WholeRun, ResectoringFromTheRepeatWarning) {
-  con_.Keys("\r");           // Team
+  con_.Keys(kPickTeam);      // Team; its patterns
   con_.Keys("\r");           // sector table (by verse)
   con_.Keys("y");            // repeat warning: resector
   con_.Keys("\r");           // "sectored by individual questions"
@@ -263,7 +271,7 @@ TEST_F(WholeRun, SpecialtyMissingFromTheMaterialWarnsWithTwoEnters) {
   style_.lines[17] = "1";  // FMAX: FTV asked for, none in the material
   dir_.Put("Team.spe", style_.Text());
   dir_.Put("TEAM.qui", "earlier packet\r\n");
-  con_.Keys("\r\rn\r");
+  con_.Keys(kPickTeam + "\rn\r");
   con_.Keys("\r\r");         // the warning wants Enter twice
   con_.Keys(kKeyUp + "\r");  // Exit
   Go();
@@ -272,23 +280,28 @@ TEST_F(WholeRun, SpecialtyMissingFromTheMaterialWarnsWithTwoEnters) {
   EXPECT_EQ(con_.Pending(), 0u);
 }
 
-TEST_F(WholeRun, HandEditedStyleThatCannotRunIsRefusedInWords) {
+TEST_F(WholeRun, HandEditedStyleThatCannotRunIsRefusedOnTheConfigurationScreen) {
   style_.lines[7] = "45";  // questions per quiz beyond the 30 sectors
-  dir_.Put("Team.spe", style_.Text());
+  const std::string team = style_.Text();
+  dir_.Put("Team.spe", team);
   con_.Keys("\r");           // Team
-  con_.Keys("\r");           // the refusal
+  con_.Keys("\x1b");         // the check: refused
+  con_.Keys("\r");           // the message; the cursor goes to Questions per pack
+  con_.Keys("5\r");          // mended
+  con_.Keys(kLeaveStyle);    // back to the menu, nothing saved
   con_.Keys(kKeyUp + "\r");  // Exit
   Go();
-  const std::string refusal = con_.ScreenWith("cannot be run");
-  ASSERT_FALSE(refusal.empty());
-  EXPECT_NE(refusal.find("45"), std::string::npos);
+  EXPECT_EQ(con_.Pending(), 0u);
+  EXPECT_FALSE(con_.ScreenWith("Incompatible Specs -- Press Return to go to Error").empty());
+  EXPECT_TRUE(con_.ScreenWith("cannot be run").empty());
+  EXPECT_EQ(dir_.Get("Team.spe"), team);
   EXPECT_FALSE(dir_.Has("pat.txt"));
 }
 
 TEST_F(WholeRun, TooFewRegularQuestionsWarnsAndGoesBackToTheTitle) {
   style_.lines[2] = "2 9";  // 2:9 to 2:10 holds two regular questions, fewer than 5 sectors
   dir_.Put("Team.spe", style_.Text());
-  con_.Keys("\r");           // Team
+  con_.Keys(kPickTeam);      // Team; its patterns
   con_.Keys("\r");           // the warning
   con_.Keys(kKeyUp + "\r");  // Exit
   Go();
@@ -304,7 +317,7 @@ TEST_F(WholeRun, TooFewRegularQuestionsWarnsAndGoesBackToTheTitle) {
 TEST_F(WholeRun, BySectorQuestionTheKeyLeavingTheTableIsTheApprovalMenusFirst) {
   style_.lines[13] = "Q";
   dir_.Put("Team.spe", style_.Text());
-  con_.Keys("\r");           // Team
+  con_.Keys(kPickTeam);      // Team; its patterns
   con_.Keys("\r");           // "sectored by individual questions"
   con_.Keys("\r");           // leaves the table, then accepts the approval menu's first line
   con_.Keys("\r");           // closing screen
@@ -332,7 +345,8 @@ TEST_F(WholeRun, ReusedCountFileSkipsTheScanAndIsFoundOnThePath) {
   }
   elsewhere.Put("count.00A", counts);
   std::filesystem::remove(dir_.path() / "Mat.A");
-  con_.Keys("\r\r\r\r");  // Team, table, approval menu, closing screen: no repeat warning
+  con_.Keys(kPickTeam +
+            "\r\r\r");  // Team, patterns, table, approval menu, closing screen: no repeat warning
   con_.Keys(kKeyUp + "\r");
   console::FixedClock clock(5);
   console::Random rng(clock);

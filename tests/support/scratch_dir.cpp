@@ -16,6 +16,13 @@ fs::path SourceDir() {
   return dir ? fs::path(dir) : fs::path(MATQUIZ_DEFAULT_SOURCE_DIR);
 }
 
+std::string SourceText(const std::string& relative) {
+  std::ifstream in(SourceDir() / relative, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
 ScratchDir::ScratchDir(const std::string& suffix) {
   const auto* info = testing::UnitTest::GetInstance()->current_test_info();
   std::string name = info ? std::string(info->test_suite_name()) + "." + info->name() : "scratch";

@@ -31,5 +31,7 @@ class ScratchDir {
 
 /// The source tree (for the shipped data).
 std::filesystem::path SourceDir();
+/// The bytes of a file of the source tree, named relative to it.
+std::string SourceText(const std::string& relative);
 
 }  // namespace testsupport

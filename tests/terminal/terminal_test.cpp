@@ -59,6 +59,9 @@ class TerminalTest : public ::testing::Test {
       run = "TERMINFO=\"$HOME/terminfo\" " + run;
     }
     pane_->Command("echo BEFORE-MARK");
+    // The next command is typed only once the shell has answered, so that
+    // typed-ahead text never mixes into the mark on a busy machine.
+    ASSERT_TRUE(pane_->WaitFor("\nBEFORE-MARK\nready>"));
     pane_->Command(run + "\"$TERMCHECK\" " + args);
     ASSERT_TRUE(pane_->WaitFor(drawn));
   }
@@ -170,7 +173,15 @@ TEST_F(TerminalTest, ReadLineEchoesAndEditsAndKeyPressedKeepsTheKey) {
 
 TEST_F(TerminalTest, WrittenAndClearedCellsKeepTheirColours) {
   Start(80, 25, "", "Terminal check", true);
+  // The screen reaches tmux in pieces: wait for its last cell, so that a
+  // busy machine never shows a half-drawn screen to the checks below.
   auto cells = pane_->Cells();
+  for (int tries = 0; tries < 250 && !(cells.size() == 25u && cells[24].size() == 80u &&
+                                       cells[24][79].ch == '#');
+       ++tries) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    cells = pane_->Cells();
+  }
   ASSERT_EQ(cells.size(), 25u);
   for (const auto& row : cells) ASSERT_EQ(row.size(), 80u);
   ExpectWrittenColours(cells);

@@ -12,8 +12,6 @@
 
 namespace termtest {
 
-namespace {
-
 std::string ShellQuote(std::string_view text) {
   std::string out = "'";
   for (char c : text) {
@@ -25,6 +23,8 @@ std::string ShellQuote(std::string_view text) {
   }
   return out + "'";
 }
+
+namespace {
 
 std::string TrimNewline(std::string text) {
   while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();

@@ -20,6 +20,9 @@ struct CommandResult {
 /// Runs a program (searched on PATH) with its arguments and waits for it.
 CommandResult RunCommand(const std::vector<std::string>& argv);
 
+/// `text` as one word of a shell command line.
+std::string ShellQuote(std::string_view text);
+
 /// True when a tmux program can be run.
 bool TmuxAvailable();
 
