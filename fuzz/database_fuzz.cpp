@@ -1,6 +1,11 @@
 // The question database "Mat.dsk" through the whole of the data builder:
 // reading, every check of every section, the routing into the data files,
-// the limited-chapter copies and the installing. Promises checked:
+// the limited-chapter copies and the installing; and through
+// `databuild --check`, which must agree with it. Promises checked:
+// - the check finds no problem exactly when the builder installs; a line
+//   the builder stops at is among the lines the check lists, and a
+//   database the builder finds ended early is one the check says ends
+//   before a separator line;
 // - a database that is not accepted leaves the working directory as it
 //   was (only "Mat.dsk" in it);
 // - an accepted one installs every data file and its limited-chapter copy
@@ -10,11 +15,15 @@
 //   each limited-chapter copy holds exactly the records of its file on
 //   chapters 1 to 5 and 26 to 28.
 #include <algorithm>
+#include <sstream>
 #include <string>
 #include <variant>
 
 #include "console/virtual_screen.h"
+#include "databuild/build_screen.h"
 #include "databuild/builder.h"
+#include "databuild/check.h"
+#include "databuild/database.h"
 #include "databuild/question_line.h"
 #include "databuild/routing.h"
 #include "fuzz/fuzz_support.h"
@@ -68,6 +77,30 @@ std::vector<std::string> DataFileNames() {
   return names;
 }
 
+/// `databuild --check` on the same database agrees with the builder's
+/// outcome.
+void CheckAgrees(databuild::Outcome outcome, const console::VirtualConsole& con) {
+  const fuzz::Scratch& scratch = fuzz::Scratch::Get();
+  std::ostringstream listing;
+  const int code = databuild::CheckCommand((scratch.Path() / kDatabase).string(), listing);
+  Expect((code == 0) == (outcome == databuild::Outcome::kInstalled),
+         "databuild --check and the builder disagree on whether the database is sound");
+  if (outcome == databuild::Outcome::kInstalled) return;
+  const std::vector<databuild::Problem> problems =
+      databuild::CheckDatabase(databuild::Database::Load(scratch.Dir()));
+  if (outcome == databuild::Outcome::kEndedEarly) {
+    Expect(!problems.empty() && problems.back().message.starts_with("the file ends before"),
+           "the builder found the database ended early, the check did not");
+    return;
+  }
+  // The builder names its line on row 2 of the screen.
+  const std::string row = con.Text(1, 2, console::kCols);
+  const bool listed = std::any_of(problems.begin(), problems.end(), [&](const auto& p) {
+    return row.find(databuild::FormattingErrorText(p.line)) != std::string::npos;
+  });
+  Expect(listed, "the line the builder stopped at is not among the check's problems: " + row);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -86,6 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
   }
   std::sort(expected.begin(), expected.end());
+  CheckAgrees(outcome, con);
   Expect(scratch.Names() == expected,
          outcome == databuild::Outcome::kInstalled
              ? "an installed database left other files than the data files"

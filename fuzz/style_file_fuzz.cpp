@@ -3,12 +3,19 @@
 // check accepts:
 // - the material lies within the book and is in order, as the question
 //   index requires, and totalling it touches no verse outside its tables;
+// - the specialty pattern draw ends, and every pattern it draws has 30
+//   places of the five kinds, specialties only inside the specialty window,
+//   each kind at most its maximum and, when drawn afresh, at least its
+//   minimum, with a total from the Total minimum to the Total maximum;
 // - written back and read again, the style keeps every number and its
 //   output name, is accepted again (saving a style never turns it into one
 //   that cannot run), and a second saving changes nothing more.
 // A value that is not a number ends with runtime error 106, as specified.
+#include <algorithm>
+
 #include "fuzz/fuzz_support.h"
 #include "packets/material/question_index.h"
+#include "packets/styles/pattern.h"
 #include "packets/styles/style_file.h"
 #include "packets/styles/styles.h"
 
@@ -57,6 +64,35 @@ void CheckAccepted(const StyleRecord& rec) {
   packets::material::TotalMaterial(st);
 }
 
+void CheckPatterns(const StyleRecord& rec) {
+  namespace styles = packets::styles;
+  const styles::PatternSettings ps = styles::RecordSettings(rec);
+  console::FixedClock clock;
+  console::Random rng(clock);
+  for (int quiz = 1; quiz <= 3; ++quiz) {
+    const std::string pattern = styles::SPECPAT(ps, rng);
+    Expect(pattern.size() == packets::kPatternCap, "a pattern is not 30 places: " + pattern);
+    int total = 0;
+    for (int x = 1; x <= packets::kPatternCap; ++x) {
+      const char k = pattern[static_cast<std::size_t>(x - 1)];
+      Expect(k == 'n' || styles::KindOf(k) != nullptr,
+             "a pattern holds an unknown kind: " + pattern);
+      if (k == 'n') continue;
+      ++total;
+      Expect(x >= rec.SPEARLY && x <= rec.SPLATE,
+             "a specialty outside the specialty window: " + pattern);
+    }
+    for (const styles::SpecialtyKind& kind : styles::kSpecialtyKinds) {
+      const int n = static_cast<int>(std::count(pattern.begin(), pattern.end(), kind.letter));
+      Expect(n <= ps.*kind.max, "a kind above its maximum: " + pattern);
+      if (rec.SETSPC == 'N') Expect(n >= ps.*kind.min, "a kind below its minimum: " + pattern);
+    }
+    if (rec.SETSPC == 'N') {
+      Expect(total >= rec.SPMIN && total <= rec.SPMAX, "a total outside its range: " + pattern);
+    }
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -71,6 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   if (packets::styles::CheckStyleForRun(rec)) return 0;
   CheckAccepted(rec);
+  CheckPatterns(rec);
 
   const StyleRecord again = Saved(rec);
   Expect(SameValues(rec, again), "a saved style reads back with other values");
