@@ -30,7 +30,7 @@ std::size_t FindLineEnd(const std::string& text, std::size_t from) {
   return from + (cr ? static_cast<const char*>(cr) - begin : lf_at);
 }
 
-/// Bytes a writer gathers before it hands them to the system.
+/// Bytes a writer gathers before it hands them to the file in one piece.
 constexpr std::size_t kWriteBuffer = 64 * 1024;
 
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
@@ -184,13 +184,12 @@ TextWriter::TextWriter(const fs::path& path, std::string name, Mode mode)
   if (!file_) {
     throw RuntimeError(kErrAccessDenied, "opening " + name_ + " for writing");
   }
-  buffer_.reset(new char[kWriteBuffer]);  // not cleared: stdio fills it before use
-  std::setvbuf(file_, buffer_.get(), _IOFBF, kWriteBuffer);
+  pending_.reserve(kWriteBuffer);
 }
 
 TextWriter::TextWriter(TextWriter&& other) noexcept
     : file_(other.file_),
-      buffer_(std::move(other.buffer_)),
+      pending_(std::move(other.pending_)),
       target_(std::move(other.target_)),
       temp_(std::move(other.temp_)),
       name_(std::move(other.name_)),
@@ -203,7 +202,7 @@ TextWriter& TextWriter::operator=(TextWriter&& other) noexcept {
   if (this != &other) {
     Release();
     file_ = other.file_;
-    buffer_ = std::move(other.buffer_);
+    pending_ = std::move(other.pending_);
     target_ = std::move(other.target_);
     temp_ = std::move(other.temp_);
     name_ = std::move(other.name_);
@@ -220,6 +219,7 @@ TextWriter::~TextWriter() {
 
 void TextWriter::Release() noexcept {
   if (file_) {
+    if (temp_.empty()) Flush();  // a plain file keeps what was written
     std::fclose(file_);
     file_ = nullptr;
   }
@@ -232,9 +232,16 @@ void TextWriter::Release() noexcept {
 
 void TextWriter::Write(std::string_view text) {
   if (!file_) throw RuntimeError(103, "writing " + name_ + " (file not open)");
-  if (!text.empty() && std::fwrite(text.data(), 1, text.size(), file_) != text.size()) {
+  pending_.append(text);
+  if (pending_.size() >= kWriteBuffer) Flush();
+}
+
+void TextWriter::Flush() noexcept {
+  if (!pending_.empty() &&
+      std::fwrite(pending_.data(), 1, pending_.size(), file_) != pending_.size()) {
     failed_ = true;
   }
+  pending_.clear();
 }
 
 void TextWriter::Write(long number, int width) {
@@ -257,6 +264,7 @@ void TextWriter::WriteLn(long number, int width) {
 
 void TextWriter::Close() {
   if (!file_) return;
+  Flush();
   if (std::fflush(file_) != 0) failed_ = true;
   if (std::ferror(file_)) failed_ = true;
   if (std::fclose(file_) != 0) failed_ = true;

@@ -6,7 +6,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -98,9 +97,11 @@ class TextWriter {
 
  private:
   void Release() noexcept;
+  /// Hands the bytes gathered so far to the file.
+  void Flush() noexcept;
 
   std::FILE* file_ = nullptr;
-  std::unique_ptr<char[]> buffer_;  // the file's write buffer; outlives file_
+  std::string pending_;  // bytes written but not yet handed to the file
   std::filesystem::path target_;
   std::filesystem::path temp_;  // set for an atomic writer
   std::string name_;
