@@ -1,5 +1,7 @@
 #include "packets/material/count_file.h"
 
+#include <charconv>
+
 #include "packets/material/line_numbers.h"
 
 namespace packets::material {
@@ -13,13 +15,22 @@ constexpr int kMaxCount = 255;
 
 void WriteCountFile(const RunState& st, const console::WorkDir& dir, const std::string& name) {
   console::TextWriter out = dir.Replace(name);
-  std::string text;
   for (int c = 1; c <= CHMAX; ++c) {
     for (int v = 1; v <= VMAX; ++v) {
-      text = std::to_string(c) + ' ' + std::to_string(v) + ' ' + std::to_string(st.QCOUNT(c, v)) +
-             ' ' + std::to_string(st.FCOUNT(c, v)) + ' ' + std::to_string(st.RCOUNT(c, v)) + ' ' +
-             std::to_string(st.OCOUNT(c, v)) + ' ' + std::to_string(st.SCOUNT(c, v));
-      out.WriteLn(text);
+      const int fields[kFields] = {c,
+                                   v,
+                                   st.QCOUNT(c, v),
+                                   st.FCOUNT(c, v),
+                                   st.RCOUNT(c, v),
+                                   st.OCOUNT(c, v),
+                                   st.SCOUNT(c, v)};
+      char line[kFields * 4];  // seven numbers of at most three digits and their blanks
+      char* at = line;
+      for (int k = 0; k < kFields; ++k) {
+        if (k > 0) *at++ = ' ';
+        at = std::to_chars(at, line + sizeof line, fields[k]).ptr;
+      }
+      out.WriteLn(std::string_view(line, static_cast<std::size_t>(at - line)));
     }
   }
   out.Close();
