@@ -4,9 +4,8 @@
 #include <cctype>
 #include <cerrno>
 #include <charconv>
-#include <fstream>
+#include <cstring>
 #include <random>
-#include <sstream>
 #include <system_error>
 
 namespace console {
@@ -18,6 +17,21 @@ namespace {
 bool IsLineEnd(char c) {
   return c == '\r' || c == '\n';
 }
+
+/// Position of the first CR or LF at or after `from` in `text`, or the
+/// text's size when there is none.
+std::size_t FindLineEnd(const std::string& text, std::size_t from) {
+  if (from >= text.size()) return text.size();
+  const char* begin = text.data() + from;
+  const std::size_t n = text.size() - from;
+  const void* lf = std::memchr(begin, '\n', n);
+  const std::size_t lf_at = lf ? static_cast<const char*>(lf) - begin : n;
+  const void* cr = std::memchr(begin, '\r', lf_at);
+  return from + (cr ? static_cast<const char*>(cr) - begin : lf_at);
+}
+
+/// Bytes a writer gathers before it hands them to the file in one piece.
+constexpr std::size_t kWriteBuffer = 64 * 1024;
 
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -48,8 +62,11 @@ long ConvertNumber(std::string_view run, long min, long max, const std::string& 
     digits.remove_prefix(1);
   }
   long value = 0;
+  // More than 18 digits cannot be a number of any range asked for, and
+  // would overflow the conversion.
   bool ok = !digits.empty() && digits.size() <= 18;
-  for (char c : digits) {
+  for (std::size_t i = 0; ok && i < digits.size(); ++i) {
+    const char c = digits[i];
     if (c < '0' || c > '9') {
       ok = false;
       break;
@@ -71,8 +88,7 @@ long TextReader::ReadLong(long min, long max) {
   const int line = LineNumber();
   std::size_t start = pos_;
   while (pos_ < text_.size() && static_cast<unsigned char>(text_[pos_]) > 32) ++pos_;
-  return ConvertNumber(std::string_view(text_.data() + start, pos_ - start), min, max, name_,
-                       line);
+  return ConvertNumber(std::string_view(text_.data() + start, pos_ - start), min, max, name_, line);
 }
 
 int TextReader::ReadInt() {
@@ -80,8 +96,8 @@ int TextReader::ReadInt() {
 }
 
 std::string TextReader::ReadStr(std::size_t capacity) {
-  std::size_t start = pos_;
-  while (pos_ < text_.size() && pos_ - start < capacity && !IsLineEnd(text_[pos_])) ++pos_;
+  const std::size_t start = pos_;
+  pos_ = std::min(FindLineEnd(text_, pos_), start + std::min(capacity, text_.size() - start));
   return text_.substr(start, pos_ - start);
 }
 
@@ -91,7 +107,7 @@ char TextReader::ReadChar() {
 }
 
 void TextReader::ReadLn() {
-  while (pos_ < text_.size() && !IsLineEnd(text_[pos_])) ++pos_;
+  pos_ = FindLineEnd(text_, pos_);
   if (pos_ < text_.size()) {
     if (text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n') {
       pos_ += 2;
@@ -101,10 +117,10 @@ void TextReader::ReadLn() {
   }
 }
 
-std::string TextReader::ReadLine() {
-  std::size_t start = pos_;
-  while (pos_ < text_.size() && !IsLineEnd(text_[pos_])) ++pos_;
-  std::string line = text_.substr(start, pos_ - start);
+std::string_view TextReader::ReadLineView() {
+  const std::size_t start = pos_;
+  pos_ = FindLineEnd(text_, pos_);
+  const std::string_view line(text_.data() + start, pos_ - start);
   ReadLn();
   return line;
 }
@@ -130,12 +146,20 @@ TextReader ReadWholeFile(const fs::path& path, std::string name) {
   if (!fs::is_regular_file(path, ec)) {
     throw RuntimeError(kErrFileNotFound, "opening " + name + " for reading");
   }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw RuntimeError(kErrFileNotFound, "opening " + name + " for reading");
-  std::ostringstream buf;
-  buf << in.rdbuf();
-  if (in.bad()) throw RuntimeError(kErrDiskRead, "reading " + name);
-  return TextReader(buf.str(), std::move(name));
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) throw RuntimeError(kErrFileNotFound, "opening " + name + " for reading");
+  // Read in one piece of the file's size, then on until the end in case the
+  // file grew meanwhile.
+  std::string text(static_cast<std::size_t>(fs::file_size(path, ec)), '\0');
+  if (ec) text.clear();
+  std::size_t got = std::fread(text.data(), 1, text.size(), f);
+  text.resize(got);
+  char more[4096];
+  while ((got = std::fread(more, 1, sizeof more, f)) > 0) text.append(more, got);
+  const bool failed = std::ferror(f) != 0;
+  std::fclose(f);
+  if (failed) throw RuntimeError(kErrDiskRead, "reading " + name);
+  return TextReader(std::move(text), std::move(name));
 }
 
 // ---------------------------------------------------------------- writing
@@ -160,10 +184,12 @@ TextWriter::TextWriter(const fs::path& path, std::string name, Mode mode)
   if (!file_) {
     throw RuntimeError(kErrAccessDenied, "opening " + name_ + " for writing");
   }
+  pending_.reserve(kWriteBuffer);
 }
 
 TextWriter::TextWriter(TextWriter&& other) noexcept
     : file_(other.file_),
+      pending_(std::move(other.pending_)),
       target_(std::move(other.target_)),
       temp_(std::move(other.temp_)),
       name_(std::move(other.name_)),
@@ -176,6 +202,7 @@ TextWriter& TextWriter::operator=(TextWriter&& other) noexcept {
   if (this != &other) {
     Release();
     file_ = other.file_;
+    pending_ = std::move(other.pending_);
     target_ = std::move(other.target_);
     temp_ = std::move(other.temp_);
     name_ = std::move(other.name_);
@@ -192,6 +219,7 @@ TextWriter::~TextWriter() {
 
 void TextWriter::Release() noexcept {
   if (file_) {
+    if (temp_.empty()) Flush();  // a plain file keeps what was written
     std::fclose(file_);
     file_ = nullptr;
   }
@@ -204,9 +232,16 @@ void TextWriter::Release() noexcept {
 
 void TextWriter::Write(std::string_view text) {
   if (!file_) throw RuntimeError(103, "writing " + name_ + " (file not open)");
-  if (!text.empty() && std::fwrite(text.data(), 1, text.size(), file_) != text.size()) {
+  pending_.append(text);
+  if (pending_.size() >= kWriteBuffer) Flush();
+}
+
+void TextWriter::Flush() noexcept {
+  if (!pending_.empty() &&
+      std::fwrite(pending_.data(), 1, pending_.size(), file_) != pending_.size()) {
     failed_ = true;
   }
+  pending_.clear();
 }
 
 void TextWriter::Write(long number, int width) {
@@ -229,6 +264,7 @@ void TextWriter::WriteLn(long number, int width) {
 
 void TextWriter::Close() {
   if (!file_) return;
+  Flush();
   if (std::fflush(file_) != 0) failed_ = true;
   if (std::ferror(file_)) failed_ = true;
   if (std::fclose(file_) != 0) failed_ = true;

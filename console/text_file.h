@@ -37,7 +37,10 @@ class TextReader {
   /// Discards the rest of the current line and its line end.
   void ReadLn();
   /// The rest of the current line, whole, and moves past its line end.
-  std::string ReadLine();
+  std::string ReadLine() { return std::string(ReadLineView()); }
+  /// ReadLine without a copy: a view into the reader's text, valid as long
+  /// as the reader.
+  std::string_view ReadLineView();
   /// A string read of `capacity` followed by ReadLn.
   std::string ReadLineStr(std::size_t capacity) {
     std::string s = ReadStr(capacity);
@@ -94,8 +97,11 @@ class TextWriter {
 
  private:
   void Release() noexcept;
+  /// Hands the bytes gathered so far to the file.
+  void Flush() noexcept;
 
   std::FILE* file_ = nullptr;
+  std::string pending_;  // bytes written but not yet handed to the file
   std::filesystem::path target_;
   std::filesystem::path temp_;  // set for an atomic writer
   std::string name_;

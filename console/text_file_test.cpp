@@ -76,7 +76,9 @@ TEST(TextReader, CharactersIncludeLineEnds) {
 }
 
 TEST(TextReader, BadNumbersAreRuntimeError106) {
-  for (const char* text : {"12x", "abc", "32768", "-32769", "+", "1-2"}) {
+  // The long runs of digits once overflowed the conversion itself.
+  for (const char* text : {"12x", "abc", "32768", "-32769", "+", "1-2",
+                           "17666666666666666666666666", "-99999999999999999999"}) {
     auto r = TextReader::FromString(text, "style.spe");
     try {
       r.ReadInt();

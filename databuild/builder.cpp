@@ -1,5 +1,7 @@
 #include "databuild/builder.h"
 
+#include <array>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,11 +21,12 @@ struct Fault {
   int line;
 };
 
-/// A data file written during one section, with its question count.
+/// A data file written during one section, with its question count and
+/// the place of its counter.
 struct Output {
-  std::string_view name;
-  console::TextWriter* writer;
+  DataFile file;
   int count;
+  Spot counter;
 };
 
 class Builder {
@@ -54,6 +57,8 @@ class Builder {
   Staging staging_;
   SectionWalker walker_;
   CounterBoard board_;
+  /// Records in the limited-chapter copy of each data file written.
+  std::map<std::string, int, std::less<>> copied_;
 };
 
 template <class Take>
@@ -74,17 +79,22 @@ std::optional<Fault> Builder::ReadSection(Take take) {
 
 std::vector<Output> Builder::Open(std::initializer_list<std::string_view> names) {
   std::vector<Output> outputs;
-  for (std::string_view name : names) outputs.push_back({name, &staging_.Create(name), 0});
+  for (std::string_view name : names) {
+    outputs.push_back({DataFile(staging_, name), 0, OnScreen(name).counter});
+  }
   return outputs;
 }
 
 void Builder::ShowCounts(const std::vector<Output>& outputs) {
-  for (const Output& o : outputs) board_.Set(OnScreen(o.name).counter, o.count);
+  for (const Output& o : outputs) board_.Set(o.counter, o.count);
 }
 
 void Builder::Close(std::vector<Output>& outputs) {
   board_.Flush();
-  for (Output& o : outputs) o.writer->Close();
+  for (Output& o : outputs) {
+    o.file.Close();
+    copied_[std::string(o.file.Name())] = o.file.Copied();
+  }
 }
 
 std::optional<Fault> Builder::RegularSection() {
@@ -96,7 +106,7 @@ std::optional<Fault> Builder::RegularSection() {
     const std::string record = PlainRecord(q->ref, q->separator, q->text);
     for (std::size_t i = 0; i < kRegularFiles.size(); ++i) {
       if (!TakesSet(kRegularFiles[i].sets, q->set)) continue;
-      out[i].writer->WriteLn(record);
+      out[i].file.WriteLn(record);
       ++out[i].count;
     }
     ShowCounts(out);
@@ -118,7 +128,7 @@ std::optional<Fault> Builder::ReferenceSection() {
       const ReferenceFile& file = kReferenceFiles[i];
       const bool marked = file.mark == 'O' ? q->IsCo() : q->IsCv();
       if (!marked || !TakesSet(file.sets, q->set)) continue;
-      out[i].writer->WriteLn(ReferenceRecord(q->ref, file.kind, q->text));
+      out[i].file.WriteLn(ReferenceRecord(q->ref, file.kind, q->text));
       ++out[i].count;
     }
     ShowCounts(out);
@@ -136,7 +146,7 @@ std::optional<Fault> Builder::ReadFtv(FtvReading reading) {
     if (pool.reading != reading) continue;
     pools.push_back(&pool);
     DrawLabels(con_, {pool.name});
-    out.push_back({pool.name, &staging_.Create(pool.name), 0});
+    out.push_back({DataFile(staging_, pool.name), 0, OnScreen(pool.name).counter});
   }
   if (reading == FtvReading::kSecond) DrawSecondHeading(con_);
   ReferenceOrder order;
@@ -146,13 +156,19 @@ std::optional<Fault> Builder::ReadFtv(FtvReading reading) {
     // A malformed reference is reported at its own line by the second
     // reading; until then it takes no part in the order check.
     if (IsCanonicalReference(q->ref) && !order.Accept(q->ref)) return false;
+    // The records are the same in every pool that takes them: made once.
+    const std::string own = FtvRecord(q->ref, q->code, q->text);
+    std::array<std::string, kVariantCodes.size()> variants;
+    if (q->IsVerseFinishing()) {
+      for (std::size_t v = 0; v < variants.size(); ++v) {
+        variants[v] = FtvRecord(q->ref, kVariantCodes[v], q->text);
+      }
+    }
     for (std::size_t i = 0; i < pools.size(); ++i) {
       const FtvRoute route = Route(*pools[i], *q);
-      if (route.own) out[i].writer->WriteLn(FtvRecord(q->ref, q->code, q->text));
+      if (route.own) out[i].file.WriteLn(own);
       if (route.variants) {
-        for (std::string_view code : kVariantCodes) {
-          out[i].writer->WriteLn(FtvRecord(q->ref, code, q->text));
-        }
+        for (const std::string& record : variants) out[i].file.WriteLn(record);
       }
       out[i].count += route.Questions();
     }
@@ -171,7 +187,7 @@ std::optional<Fault> Builder::SituationSection() {
   auto fault = ReadSection([&](std::string_view line) {
     std::optional<SituationLine> q = ParseSituation(line);
     if (!q || !order.Accept(q->ref)) return false;
-    out[0].writer->WriteLn(PlainRecord(q->ref, q->separator, q->text));
+    out[0].file.WriteLn(PlainRecord(q->ref, q->separator, q->text));
     ++out[0].count;
     ShowCounts(out);
     return true;
@@ -182,13 +198,14 @@ std::optional<Fault> Builder::SituationSection() {
 }
 
 void Builder::LLMAT() {
+  // The copies were written with their files; here their counts are shown,
+  // a copy without records keeping its counter blank.
   DrawLimitedHeading(con_);
   for (const LimitedOnScreen& copy : kLimitedOnScreen) {
     DrawLimitedName(con_, copy);
-    LL(staging_, copy.file, [&](int count) {
-      board_.Set(copy.counter, count);
-      board_.Tick();
-    });
+    const auto copied = copied_.find(copy.file);
+    if (copied != copied_.end() && copied->second > 0) board_.Set(copy.counter, copied->second);
+    board_.Tick();
   }
   board_.Flush();
 }

@@ -13,12 +13,13 @@ std::string Staging::StagedName(std::string_view name) const {
 }
 
 console::TextWriter& Staging::Create(std::string_view name) {
-  staged_.push_back(Staged{std::string(name), dir_.OpenWrite(StagedName(name))});
+  // A staged file is ours alone: it is made under its own name, without
+  // looking through the directory for another spelling of it.
+  const std::string staged = StagedName(name);
+  staged_.push_back(Staged{
+      std::string(name),
+      console::TextWriter(dir_.Root() / staged, staged, console::TextWriter::Mode::kCreate)});
   return staged_.back().writer;
-}
-
-console::TextReader Staging::Read(std::string_view name) const {
-  return dir_.OpenRead(StagedName(name));
 }
 
 void Staging::Commit() {
@@ -43,19 +44,19 @@ void Staging::Discard() noexcept {
   staged_.clear();
 }
 
-int LL(Staging& staging, std::string_view name, const std::function<void(int)>& copied) {
-  console::TextReader source = staging.Read(name);
-  console::TextWriter& copy = staging.Create(LimitedName(name));
-  int count = 0;
-  while (!source.Eof()) {
-    std::string record = source.ReadLine();
-    if (!IsLimitedChapter(record)) continue;
-    copy.WriteLn(record);
-    ++count;
-    copied(count);
-  }
-  copy.Close();
-  return count;
+DataFile::DataFile(Staging& staging, std::string_view name)
+    : name_(name), file_(&staging.Create(name)), copy_(&staging.Create(LimitedName(name))) {}
+
+void DataFile::WriteLn(std::string_view record) {
+  file_->WriteLn(record);
+  if (!IsLimitedChapter(record)) return;
+  copy_->WriteLn(record);
+  ++copied_;
+}
+
+void DataFile::Close() {
+  file_->Close();
+  copy_->Close();
 }
 
 }  // namespace databuild

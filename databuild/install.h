@@ -5,7 +5,6 @@
 #pragma once
 
 #include <deque>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -27,8 +26,6 @@ class Staging {
 
   /// Creates, empty, the temporary file that is to replace `name`.
   console::TextWriter& Create(std::string_view name);
-  /// Reads back a staged file (closed by its writer).
-  console::TextReader Read(std::string_view name) const;
   /// Closes what is still open, then puts every staged file in place of
   /// the installed file of its name (matched without regard to case).
   void Commit();
@@ -46,10 +43,28 @@ class Staging {
   std::deque<Staged> staged_;  // a deque keeps the writers in place
 };
 
-/// Makes the limited-chapter copy ("LL" + name) of the staged file `name`:
-/// its records on chapters 1 to 5 and 26 to 28, unchanged and in order.
-/// `copied` is told the running count after each record copied. Returns
-/// the count.
-int LL(Staging& staging, std::string_view name, const std::function<void(int)>& copied);
+/// A data file and its limited-chapter copy ("LL" + name), staged side by
+/// side: every record goes to the file, and a record on chapters 1 to 5 or
+/// 26 to 28 goes to the copy as well, unchanged and in order. (The copy is
+/// made as the file is written, so the file is never read back.)
+class DataFile {
+ public:
+  DataFile(Staging& staging, std::string_view name);
+  std::string_view Name() const { return name_; }
+  /// Writes a record (a line) to the file, and to the copy when it is on a
+  /// limited chapter.
+  void WriteLn(std::string_view record);
+  /// Records written to the limited-chapter copy so far.
+  int Copied() const { return copied_; }
+  /// Closes the file and its copy. Runtime error 101 when either could not
+  /// be written.
+  void Close();
+
+ private:
+  std::string_view name_;
+  console::TextWriter* file_;
+  console::TextWriter* copy_;
+  int copied_ = 0;
+};
 
 }  // namespace databuild

@@ -1,5 +1,7 @@
 #include "packets/material/count_file.h"
 
+#include <charconv>
+
 #include "packets/material/line_numbers.h"
 
 namespace packets::material {
@@ -13,13 +15,22 @@ constexpr int kMaxCount = 255;
 
 void WriteCountFile(const RunState& st, const console::WorkDir& dir, const std::string& name) {
   console::TextWriter out = dir.Replace(name);
-  std::string text;
   for (int c = 1; c <= CHMAX; ++c) {
     for (int v = 1; v <= VMAX; ++v) {
-      text = std::to_string(c) + ' ' + std::to_string(v) + ' ' + std::to_string(st.QCOUNT(c, v)) +
-             ' ' + std::to_string(st.FCOUNT(c, v)) + ' ' + std::to_string(st.RCOUNT(c, v)) + ' ' +
-             std::to_string(st.OCOUNT(c, v)) + ' ' + std::to_string(st.SCOUNT(c, v));
-      out.WriteLn(text);
+      const int fields[kFields] = {c,
+                                   v,
+                                   st.QCOUNT(c, v),
+                                   st.FCOUNT(c, v),
+                                   st.RCOUNT(c, v),
+                                   st.OCOUNT(c, v),
+                                   st.SCOUNT(c, v)};
+      char line[kFields * 4];  // seven numbers of at most three digits and their blanks
+      char* at = line;
+      for (int k = 0; k < kFields; ++k) {
+        if (k > 0) *at++ = ' ';
+        at = std::to_chars(at, line + sizeof line, fields[k]).ptr;
+      }
+      out.WriteLn(std::string_view(line, static_cast<std::size_t>(at - line)));
     }
   }
   out.Close();
@@ -39,7 +50,7 @@ std::optional<std::string> CountCursor::Open(console::TextReader reader) {
       return Where(name_, n) + "the file ends here; a count file holds " +
              std::to_string(kCountLines) + " lines";
     }
-    std::string text = reader.ReadLine();
+    const std::string_view text = reader.ReadLineView();
     int found = ReadNumbers(text, name_, n, field);
     if (found < kFields) {
       return Where(name_, n) + "seven numbers expected, " + std::to_string(found) + " found";
@@ -62,7 +73,7 @@ std::optional<std::string> CountCursor::Open(console::TextReader reader) {
     lines_[static_cast<std::size_t>(n - 1)] = Packed{u8(2), u8(3), u8(4), u8(5), u8(6)};
   }
   for (int n = kCountLines + 1; !reader.Eof(); ++n) {
-    if (!IsBlankLine(reader.ReadLine())) {
+    if (!IsBlankLine(reader.ReadLineView())) {
       return Where(name_, n) + "a count file ends after line " + std::to_string(kCountLines);
     }
   }

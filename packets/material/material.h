@@ -34,8 +34,8 @@ std::optional<std::string> ReadVerseTable(Run& run);
 /// that ReadIndex reads this one). Empty lines at the end of a file count
 /// nothing.
 /// Refusal (and no count file written) for a chapter outside 1 to 28, a
-/// verse outside 1 to 80, an empty line among the questions, or more than
-/// 255 questions of one kind on a verse.
+/// verse outside 1 to 80, a question out of verse order, an empty line
+/// among the questions, or more than 255 questions of one kind on a verse.
 std::optional<std::string> BuildIndex(Run& run);
 
 /// Reads the count file (where it was found) back into the five per-verse

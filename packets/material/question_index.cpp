@@ -26,9 +26,10 @@ std::optional<std::string> CountQuestionFile(const console::WorkDir& dir, const 
   console::TextReader in = dir.OpenRead(name);
   int line = 0;
   int first_blank = 0;  // first of a run of empty lines, unless more questions follow
+  VerseRef last{0, 0};  // the verse of the question before
   while (!in.Eof()) {
     ++line;
-    std::string text = in.ReadLine();
+    const std::string_view text = in.ReadLineView();
     if (IsBlankLine(text)) {
       if (first_blank == 0) first_blank = line;
       continue;
@@ -39,6 +40,14 @@ std::optional<std::string> CountQuestionFile(const console::WorkDir& dir, const 
     auto reference = ReadReference(text, name, line);
     if (auto* refusal = std::get_if<std::string>(&reference)) return *refusal;
     auto [chapter, verse] = std::get<VerseRef>(reference);
+    // The sectors and the question choosers find a question by its place in
+    // the file, counted from the index: a question out of verse order would
+    // be taken for one of another sector, or of outside the material.
+    if (chapter < last.chapter || (chapter == last.chapter && verse < last.verse)) {
+      return Where(name, line) + Ref(chapter, verse) + " comes after " +
+             Ref(last.chapter, last.verse) + "; the questions must be in verse order";
+    }
+    last = VerseRef{chapter, verse};
     std::uint8_t& count = table(chapter, verse);
     if (count >= kMaxPerVerse) {
       return Where(name, line) + "more than " + std::to_string(kMaxPerVerse) + " " + kind +

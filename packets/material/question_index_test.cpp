@@ -87,6 +87,14 @@ TEST(BuildIndex, RefusesOutOfRangeInputAndWritesNoCountFile) {
        "Mat.B, line 256: more than 255 regular questions on chapter 4 verse 4"},
       {QuestionLines({{{1, 1}, 1}}) + "\r\n" + QuestionLines({{{1, 2}, 1}}), "",
        "Mat.B, line 2: an empty line among the questions"},
+      // Read by place in the file, a question out of order counted for
+      // another sector than its own.
+      {QuestionLines({{{16, 9}, 2}, {{1, 1}, 1}}), "",
+       "Mat.B, line 3: chapter 1 verse 1 comes after chapter 16 verse 9; the questions must be "
+       "in verse order"},
+      {"", QuestionLines({{{3, 12}, 1}, {{3, 9}, 1}}),
+       "SIT.TXT, line 2: chapter 3 verse 9 comes after chapter 3 verse 12; the questions must be "
+       "in verse order"},
   };
   for (const Case& c : cases) {
     IndexScene sc(c.regular, "", "", "", c.sit);

@@ -5,6 +5,7 @@
 
 #include "packets/material/chapter_screen.h"
 #include "packets/material/count_file.h"
+#include "packets/material/line_numbers.h"
 #include "packets/material/material.h"
 
 namespace packets::material {
@@ -38,15 +39,40 @@ bool ShowChapterResult(Run& run) {
   return key != console::kEsc;
 }
 
+/// A refusal when a line of the count file between two sectors (from line
+/// `from` up to, not including, `to`) holds questions: no sector would take
+/// them, and the questions of every later sector would then be looked for
+/// in the question files one place too early.
+std::optional<std::string> QuestionsBetween(const ChapterMaterial& m, const CountCursor& cursor,
+                                            int from, int to) {
+  for (int line = from; line < to; ++line) {
+    const CountLine l = cursor.At(line);
+    if (l.q + l.f + l.r + l.o + l.s == 0) continue;
+    const std::string where = Where(cursor.Name(), line) + "chapter " + std::to_string(l.chapter) +
+                              " verse " + std::to_string(l.verse) + " has questions, but ";
+    if (!m.TakesPart(l.chapter)) {
+      return where + "the limited-chapter copy leaves chapter " + std::to_string(l.chapter) +
+             " out";
+    }
+    return where + "the verse table ends chapter " + std::to_string(l.chapter) + " at verse " +
+           std::to_string(m.EVS[l.chapter]);
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<std::string> CountChapterSectors(Run& run, const std::vector<SectorSpan>& sectors) {
   RunState& st = run.st;
   CountCursor cursor;
   if (auto refusal = cursor.Open(run)) return refusal;
+  const ChapterMaterial m = ChapterMaterial::Of(st);
   ClearSectorTable(st);
+  int next = CountLineOf(st.BCHAP, st.BVER);  // the first line no sector has taken yet
   for (int s = 1; s <= static_cast<int>(sectors.size()); ++s) {
     const SectorSpan& span = sectors[static_cast<std::size_t>(s - 1)];
+    const int first = CountLineOf(span.first.chapter, span.first.verse);
+    if (auto refusal = QuestionsBetween(m, cursor, next, first)) return refusal;
     st.BC[s] = static_cast<std::uint8_t>(span.first.chapter);
     st.BV[s] = static_cast<std::uint8_t>(span.first.verse);
     st.EC[s] = static_cast<std::uint8_t>(span.last.chapter);
@@ -59,6 +85,10 @@ std::optional<std::string> CountChapterSectors(Run& run, const std::vector<Secto
     cursor.SeekVerse(span.first.chapter, span.first.verse);
     const int last = CountLineOf(span.last.chapter, span.last.verse);
     while (cursor.Line() <= last) READ11(st, cursor);
+    next = std::max(next, last + 1);
+  }
+  if (auto refusal = QuestionsBetween(m, cursor, next, CountLineOf(st.ECHAP, st.EVER) + 1)) {
+    return refusal;
   }
   SaveSectorCounts(st);
   return std::nullopt;

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "packets/run/run.h"
 #include "packets/material/chapter_cut.h"
+#include "packets/run/run.h"
 
 namespace packets::material {
 
@@ -26,7 +26,10 @@ bool CHAPSEC(Run& run);
 /// Fills the sector table from `sectors`: bounds, the five counts of each
 /// sector added up from the count file with READ11, and their T copies;
 /// every slot after the last sector is left at zero. Returns a refusal in
-/// words when the count file is not a sound count file.
+/// words when the count file is not a sound count file, or when it has
+/// questions on a verse of the material that no sector takes (beyond a
+/// chapter's last verse in the verse table, or in a chapter the
+/// limited-chapter copy leaves out).
 std::optional<std::string> CountChapterSectors(Run& run, const std::vector<SectorSpan>& sectors);
 
 }  // namespace packets::material

@@ -230,7 +230,6 @@ TEST(ChapterScreen, LimitedChapterCopy) {
   // The sectors of chapters 5 and 26 follow one another.
   ChapterScene cut(5, 40, 26, 5, 2, 'L');
   cut.st.QCOUNT(5, 48) = 2;
-  cut.st.QCOUNT(10, 1) = 9;  // chapters 6 to 25 take no part
   cut.st.QCOUNT(26, 1) = 3;
   cut.WriteCounts();
   cut.con.Keys(kEnter + "x");
@@ -338,6 +337,28 @@ TEST(ChapterScreen, UnsoundCountFileGoesBackToTheTitle) {
   EXPECT_FALSE(CHAPSEC(sc.run));
   EXPECT_EQ(sc.Row(3),
             Padded("  count.00A, line 2: the file ends here; a count file holds 2240 lines"));
+
+  // Mended: questions on a verse that no sector takes were left out, and
+  // every later sector's questions were then looked for one place too early.
+  ChapterScene beyond(1, 1, 2, 23, 2);
+  beyond.st.QCOUNT(1, 30) = 1;
+  beyond.WriteCounts();
+  beyond.con.Keys(kEnter + kEnter);
+  EXPECT_FALSE(CHAPSEC(beyond.run));
+  EXPECT_EQ(beyond.Row(3) + beyond.Row(4),
+            Padded("  count.00A, line 30: chapter 1 verse 30 has questions, but the verse table "
+                   "ends chapter 1 at verse 25",
+                   160));
+
+  ChapterScene limited(1, 1, 28, 20, 8, 'L');
+  limited.st.SCOUNT(7, 3) = 2;
+  limited.WriteCounts();
+  limited.con.Keys(kEnter + kEnter);
+  EXPECT_FALSE(CHAPSEC(limited.run));
+  EXPECT_EQ(limited.Row(3) + limited.Row(4),
+            Padded("  count.00A, line 483: chapter 7 verse 3 has questions, but the "
+                   "limited-chapter copy leaves chapter 7 out",
+                   160));
 }
 
 }  // namespace
