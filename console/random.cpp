@@ -25,14 +25,22 @@ std::uint64_t Random::NextBits() {
 
 int Random::Next(int n) {
   if (n < 1) return 0;
+  // The high word of bits * n is a number from 0 to n - 1; the products
+  // whose low word falls below 2^64 mod n are drawn again so that every
+  // value is equally likely. The remainder is only worked out when the low
+  // word is small enough to need it, which is rare: most draws cost one
+  // multiplication and no division.
   const std::uint64_t range = static_cast<std::uint64_t>(n);
-  // Reject the top sliver so every value is equally likely.
-  const std::uint64_t limit = UINT64_MAX - UINT64_MAX % range;
-  std::uint64_t bits;
-  do {
-    bits = NextBits();
-  } while (bits >= limit);
-  return static_cast<int>(bits % range);
+  unsigned __int128 product = static_cast<unsigned __int128>(NextBits()) * range;
+  auto low = static_cast<std::uint64_t>(product);
+  if (low < range) {
+    const std::uint64_t threshold = (0 - range) % range;
+    while (low < threshold) {
+      product = static_cast<unsigned __int128>(NextBits()) * range;
+      low = static_cast<std::uint64_t>(product);
+    }
+  }
+  return static_cast<int>(product >> 64);
 }
 
 }  // namespace console

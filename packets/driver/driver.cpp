@@ -7,6 +7,7 @@
 #include "console/console.h"
 #include "packets/driver/phases.h"
 #include "packets/material/material.h"
+#include "packets/run/append_files.h"
 #include "packets/styles/styles.h"
 
 namespace packets::driver {
@@ -415,6 +416,9 @@ bool RunOnce(Run& run, const Environment& env) {
   st.FTC5 = 'e';
   phases::FINTYPES(run);
 
+  // The packet file, the usage record and the run notes stay open while
+  // the quizzes are written.
+  AppendFiles files(run);
   for (st.Q2 = 1; st.Q2 <= st.QZ; ++st.Q2) {
     st.EN = false;
     // Every place starts with the book letter, so a place the selection
@@ -426,6 +430,7 @@ bool RunOnce(Run& run, const Environment& env) {
     if (st.EN) break;
     phases::OPUT(run);
   }
+  files.Close();
 
   CopyRunNotes(run);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "packets/output/output.h"
+#include "packets/run/append_files.h"
 
 namespace packets::output {
 
@@ -52,9 +53,7 @@ Settings GatherSettings(const RunState& st) {
 
 void WriteUsageBlock(Run& run) {
   const std::string block = UsageBlock(GatherQuiz(run.st));
-  console::TextWriter out = run.dir.OpenAppend(run.st.F10);
-  out.Write(block);
-  out.Close();
+  AppendToFile(run, run.st.F10, block);
 }
 
 }  // namespace packets::output

@@ -1,6 +1,7 @@
 // OPUT: the quiz in hand appended to the packet file in the layout of OUT.
 #include "packets/output/layouts.h"
 #include "packets/output/output.h"
+#include "packets/run/append_files.h"
 
 namespace packets::output {
 
@@ -19,9 +20,7 @@ std::string PacketBytes(const Settings& s, const Quiz& quiz) {
 
 void OPUT(Run& run) {
   const std::string bytes = PacketBytes(GatherSettings(run.st), GatherQuiz(run.st));
-  console::TextWriter out = run.dir.OpenAppend(run.st.F8);
-  out.Write(bytes);
-  out.Close();
+  AppendToFile(run, run.st.F8, bytes);
 }
 
 }  // namespace packets::output

@@ -12,11 +12,15 @@
 
 namespace packets {
 
+class AppendFiles;
+
 struct Run {
   RunState& st;
   console::Console& con;
   console::Random& rng;
   const console::WorkDir& dir;
+  /// The files kept open while the quizzes are written; none outside that.
+  AppendFiles* files = nullptr;
 };
 
 /// Opens the count file (st.F11) for reading where it was found: in the

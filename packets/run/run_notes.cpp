@@ -1,5 +1,7 @@
 #include "packets/run/run_notes.h"
 
+#include "packets/run/append_files.h"
+
 namespace packets::notes {
 
 namespace {
@@ -34,9 +36,9 @@ std::string Abandoning(int percent, int quiz) {
 }
 
 void AppendNote(Run& run, std::string_view line) {
-  console::TextWriter out = run.dir.OpenAppend(run.st.F9);
-  out.WriteLn(line);
-  out.Close();
+  std::string text(line);
+  text += "\r\n";
+  AppendToFile(run, run.st.F9, text);
 }
 
 }  // namespace packets::notes

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -87,6 +88,11 @@ class SectorTable {
   long Count(long s) const {
     CheckIndex(name_, s, N);
     return static_cast<long>(rows_[static_cast<std::size_t>(s - 1)].size());
+  }
+  /// Sector s's entries, for loops over a whole sector.
+  std::span<const T> Row(long s) const {
+    CheckIndex(name_, s, N);
+    return rows_[static_cast<std::size_t>(s - 1)];
   }
   T& operator()(long s, long k) {
     CheckIndex(name_, s, N);

@@ -1,6 +1,7 @@
 // The regular places of a quiz: a free sector far from the neighbours'
 // sectors, a question still available in it, and the share of
 // interrogative questions held to the style's percentage.
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -11,7 +12,6 @@ namespace packets::selection {
 
 namespace {
 
-constexpr int kSectorDraws = 30000;
 constexpr int kSpreadDraws = 20;
 constexpr int kSpreadThresholds[] = {5, 4, 3, 2, 1};
 constexpr int kRechoiceLimit = 32000;
@@ -36,30 +36,37 @@ void RestartSector(Run& run, int s) {
 int DrawQuestion(Run& run, const SectorTable<Flag, SCMAX>& flags, int total, char letter, int s,
                  int place) {
   const RunState& st = run.st;
-  // Numbers of this sector serving other places of the kind in the quiz.
+  if (total < 1) return 0;
+  (void)flags(s, total);  // a total beyond the sector's table is an internal error
+  const std::span<const Flag> sector = flags.Row(s);
+  auto row = [&](int k) { return sector[static_cast<std::size_t>(k - 1)]; };
+  // Numbers of this sector serving other places of the kind in the quiz,
+  // each once.
   int used[SCMAX];
   int nused = 0;
   for (int i = 1; i <= st.SECTORS; ++i) {
-    if (i != place && st.SECTOR[i] == s && st.NUMBER[i] > 0 && PlaceKind(st, i) == letter) {
-      used[nused++] = st.NUMBER[i];
-    }
+    const int k = st.NUMBER[i];
+    if (i == place || st.SECTOR[i] != s || k < 1 || PlaceKind(st, i) != letter) continue;
+    if (std::find(used, used + nused, k) == used + nused) used[nused++] = k;
   }
-  auto serves = [&](int k) {
-    for (int j = 0; j < nused; ++j) {
-      if (used[j] == k) return true;
-    }
-    return false;
-  };
-  int distinct_used = 0;
-  for (int k = 1; k <= total; ++k) distinct_used += serves(k) ? 1 : 0;
-  const bool exclude = distinct_used < total;  // the sector holds another question
-  auto candidate = [&](int k) { return flags(s, k) == 1 && !(exclude && serves(k)); };
+  // They are left out only while the sector holds another question.
+  int excluded = 0;  // used numbers within the sector still available
+  int in_range = 0;  // used numbers within the sector
+  for (int j = 0; j < nused; ++j) {
+    if (used[j] > total) continue;
+    ++in_range;
+    excluded += row(used[j]) == 1 ? 1 : 0;
+  }
+  if (in_range == total) excluded = 0, nused = 0;
   int count = 0;
-  for (int k = 1; k <= total; ++k) count += candidate(k) ? 1 : 0;
-  if (count == 0) return 0;
+  for (int k = 1; k <= total; ++k) count += row(k) == 1 ? 1 : 0;
+  count -= excluded;
+  if (count <= 0) return 0;
+  // The pick-th available question, counting from the first.
   int pick = run.rng(count);
   for (int k = 1; k <= total; ++k) {
-    if (candidate(k) && pick-- == 0) return k;
+    if (row(k) != 1 || (nused > 0 && std::find(used, used + nused, k) != used + nused)) continue;
+    if (pick-- == 0) return k;
   }
   return 0;
 }
@@ -72,23 +79,21 @@ void CONVERT2(RunState& st, int C1) {
 SectorDraw CHOOSES(Run& run, int C1) {
   RunState& st = run.st;
   SectorDraw d{};
-  int free = 0, free_sector = 0;
+  int free_sectors[SCMAX];
+  int free = 0;
   for (int s = 1; s <= st.SECTORS; ++s) {
-    if (st.FLAG[s] == 1) {
-      ++free;
-      free_sector = s;
-    }
+    if (st.FLAG[s] == 1) free_sectors[free++] = s;
   }
   if (free == 1) {
-    d.S = free_sector;
+    d.S = free_sectors[0];
     d.only_one = true;
+  } else if (free > 1) {
+    // Each free sector equally likely: what drawing sectors until a free
+    // one comes up chooses, without the draws that miss.
+    d.S = free_sectors[run.rng(free)];
   } else {
-    int SV = 0;
-    do {
-      d.S = run.rng(st.SECTORS) + 1;
-      ++SV;
-    } while (st.FLAG[d.S] != 1 && SV < kSectorDraws && free > 0);
-    d.gave_up = st.FLAG[d.S] != 1;
+    d.S = run.rng(st.SECTORS) + 1;
+    d.gave_up = true;
   }
   if (d.gave_up) {
     // No free sector: the last one drawn serves a second place.
@@ -110,14 +115,30 @@ void CHOOSEQUE(Run& run, int C1) {
   // Spread: a sector more than 5 away from both neighbours' sectors if 20
   // draws find one, else more than 4, ... 1; else one more draw as it comes.
   // With no choice of sector (one free, or none) there is nothing to spread.
+  // A distance that no free sector keeps from both neighbours cannot be met
+  // by any of its 20 draws, so they are not made.
+  const int left = Neighbour(st, C1 - 1);
+  const int right = Neighbour(st, C1 + 1);
+  auto reachable = [&](int threshold) {
+    for (int s = 1; s <= st.SECTORS; ++s) {
+      if (st.FLAG[s] == 1 && std::abs(left - s) > threshold && std::abs(right - s) > threshold) {
+        return true;
+      }
+    }
+    return false;
+  };
+  int free = 0;
+  for (int s = 1; s <= st.SECTORS; ++s) free += st.FLAG[s] == 1 ? 1 : 0;
   SectorDraw d{};
-  bool spread = false;
+  bool spread = free <= 1;
+  if (spread) d = CHOOSES(run, C1);
   for (int threshold : kSpreadThresholds) {
+    if (spread) break;
+    if (!reachable(threshold)) continue;
     for (int n = 0; n < kSpreadDraws && !spread; ++n) {
       d = CHOOSES(run, C1);
-      spread = d.only_one || d.gave_up || (d.LDIF > threshold && d.NDIF > threshold);
+      spread = d.LDIF > threshold && d.NDIF > threshold;
     }
-    if (spread) break;
   }
   if (!spread) d = CHOOSES(run, C1);
   const int S = d.S;

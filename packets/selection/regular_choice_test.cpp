@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "packets/run/run_notes.h"
 #include "packets/selection/choosers.h"
 #include "packets/selection/test_scene.h"
@@ -137,6 +140,122 @@ TEST(RegularChoice, InterrogativeShareIsMetOrAbandoned) {
     EXPECT_EQ(sc.st.IPC, 50);
     EXPECT_EQ(sc.st.OLDIPC, c.ipc);
     EXPECT_EQ(sc.st.ABAND, 1);
+  }
+}
+
+// The question drawn is the pick-th of the sector's available questions
+// in number order, one draw among them, leaving out numbers that serve
+// other places of the kind while the sector holds another question: the
+// same as the plain reading of that rule, on random sectors and quizzes.
+TEST(RegularChoice, DrawQuestionAgreesWithThePlainRule) {
+  console::FixedClock clock;
+  console::Random layout(clock);
+  layout.Seed(99);
+  for (int round = 0; round < 2000; ++round) {
+    Scene sc(6, static_cast<std::uint64_t>(round));
+    const int total = layout(8) + 1;
+    std::vector<int> counts(6, total);
+    sc.Give('n', counts);
+    sc.Pattern(round % 2 ? "nnnnnn" : "nRnRnn");
+    sc.NewQuiz();
+    for (int k = 1; k <= total; ++k) sc.st.REGQUESTION(3, k) = layout(3) ? 1 : 0;
+    for (int i = 1; i <= 6; ++i) {
+      sc.st.SECTOR[i] = layout(2) ? 3 : layout(6) + 1;
+      sc.st.NUMBER[i] = layout(total + 2);  // 0 (none) up to one past the sector
+    }
+    const int place = layout(6) + 1;
+    const char letter = round % 3 ? 'n' : 'R';
+
+    std::vector<int> serving;
+    for (int i = 1; i <= 6; ++i) {
+      if (i != place && sc.st.SECTOR[i] == 3 && sc.st.NUMBER[i] > 0 &&
+          PlaceKind(sc.st, i) == letter) {
+        serving.push_back(sc.st.NUMBER[i]);
+      }
+    }
+    auto serves = [&](int k) { return std::count(serving.begin(), serving.end(), k) > 0; };
+    int serving_here = 0;
+    for (int k = 1; k <= total; ++k) serving_here += serves(k);
+    std::vector<int> candidates;
+    for (int k = 1; k <= total; ++k) {
+      if (sc.st.REGQUESTION(3, k) == 1 && !(serving_here < total && serves(k))) {
+        candidates.push_back(k);
+      }
+    }
+    console::Random twin(clock);
+    twin.Seed(static_cast<std::uint64_t>(round));
+    const int expected =
+        candidates.empty()
+            ? 0
+            : candidates[static_cast<std::size_t>(twin(static_cast<int>(candidates.size())))];
+    EXPECT_EQ(DrawQuestion(sc.run, sc.st.REGQUESTION, total, letter, 3, place), expected)
+        << "round " << round;
+  }
+}
+
+// The sector of a regular place: drawn as sectors drawn one at a time until
+// a free one comes, 20 times for each distance from 5 down to 1 until one
+// lies further than that from both neighbours, else once more as it comes.
+// The chooser draws among the free sectors directly and skips a distance no
+// free sector keeps; its choices must follow the same frequencies.
+TEST(RegularChoice, SectorSpreadFollowsTheDrawingRule) {
+  struct Case {
+    std::vector<int> free;
+    int place;  // its neighbours hold sectors 8 and 12 (none beyond 1 and 30)
+  };
+  const Case cases[] = {
+      {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20}, 10},
+      {{9, 10, 11, 13, 14}, 10},  // 14 is more than 1 from both: spread reached at the last step
+      {{10, 11}, 10},             // nothing is spread: one more draw as it comes
+      {{2, 29}, 1},
+  };
+  constexpr int kDraws = 20000;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.free.size());
+    // The rule as written, with a generator of its own.
+    console::FixedClock clock;
+    console::Random rng(clock);
+    rng.Seed(5);
+    auto neighbour = [&](int i) { return i < 1 ? 0 : i == c.place - 1 ? 8 : 12; };
+    auto is_free = [&](int s) { return std::count(c.free.begin(), c.free.end(), s) > 0; };
+    auto draw = [&] {
+      int s;
+      do s = rng(30) + 1;
+      while (!is_free(s));
+      return s;
+    };
+    std::vector<double> expected(31, 0);
+    for (int n = 0; n < kDraws; ++n) {
+      int s = 0;
+      bool spread = false;
+      for (int threshold : {5, 4, 3, 2, 1}) {
+        for (int d = 0; d < 20 && !spread; ++d) {
+          s = draw();
+          spread = std::abs(neighbour(c.place - 1) - s) > threshold &&
+                   std::abs(neighbour(c.place + 1) - s) > threshold;
+        }
+        if (spread) break;
+      }
+      if (!spread) s = draw();
+      expected[static_cast<std::size_t>(s)] += 1.0 / kDraws;
+    }
+
+    Scene sc(30, 11);
+    sc.Give('n', std::vector<int>(30, 1));
+    std::vector<double> seen(31, 0);
+    for (int n = 0; n < kDraws; ++n) {
+      sc.NewQuiz();
+      for (int s = 1; s <= 30; ++s) sc.st.FLAG[s] = is_free(s) ? 1 : 0;
+      if (c.place > 1) sc.st.SECTOR[c.place - 1] = 8;
+      sc.st.SECTOR[c.place + 1] = 12;
+      sc.st.REGQUESTION.Fill(1);
+      CHOOSEQUE(sc.run, c.place);
+      seen[static_cast<std::size_t>(sc.st.SECTOR[c.place])] += 1.0 / kDraws;
+    }
+    for (int s = 1; s <= 30; ++s) {
+      EXPECT_NEAR(seen[static_cast<std::size_t>(s)], expected[static_cast<std::size_t>(s)], 0.02)
+          << "sector " << s;
+    }
   }
 }
 

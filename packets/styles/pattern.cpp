@@ -103,6 +103,11 @@ class Trial {
       : s_(s), db_(db), specs_(specs), z_(s.SPLATE - s.SPEARLY + 1), rng_(rng) {
     taken_.Fill(false);
     typ_.Fill(kRegular);
+    for (int r = 1; r <= z_; ++r) {
+      free_[r] = r;
+      slot_[r] = r;
+    }
+    nfree_ = z_;
   }
 
   Positions Run() {
@@ -126,16 +131,16 @@ class Trial {
   }
 
  private:
-  /// A free pool index from 1 to Z, drawn as random(Z + 1) until it is one.
-  int FreeIndex() {
-    int r;
-    do {
-      r = rng_(z_ + 1);
-    } while (r == 0 || taken_[r]);
-    return r;
-  }
+  /// A free pool index from 1 to Z, each equally likely: one draw among
+  /// the free indices, as drawing random(Z + 1) until it gives one would
+  /// choose, without the draws that miss.
+  int FreeIndex() { return free_[rng_(nfree_) + 1]; }
 
   void Place(int r) {
+    // Index r leaves the free list: the last free index takes its slot.
+    const int last = free_[nfree_--];
+    free_[slot_[r]] = last;
+    slot_[last] = slot_[r];
     taken_[r] = true;
     last_ = r;
     typ_[t_++] = db_[r];
@@ -161,8 +166,11 @@ class Trial {
   }
 
   /// Looks for a free "n" entry; a match on the last of the draws is not
-  /// taken.
+  /// taken. With no free "n" entry left no draw can match, so none is made.
   void ExtraPick() {
+    bool any = false;
+    for (int i = 1; i <= nfree_ && !any; ++i) any = db_[free_[i]] == kRegular;
+    if (!any) return;
     for (int draw = 1; draw <= kExtraSearch; ++draw) {
       const int x = rng_(z_ + 1);
       if (draw < kExtraSearch && x >= 1 && !taken_[x] && db_[x] == kRegular) {
@@ -180,6 +188,10 @@ class Trial {
   const int z_;
   Random& rng_;
   Table<bool, kPatternCap> taken_;
+  // The free pool indices in free_[1..nfree_]; slot_[r] is where r stands.
+  Table<int, kPatternCap> free_;
+  Table<int, kPatternCap> slot_;
+  int nfree_ = 0;
   Positions typ_;
   int last_ = 0;
   int t_ = 1;
