@@ -2,13 +2,9 @@
 
 namespace packets::output {
 
-char RecordAt(std::string_view record, long pos) {
-  if (pos < 1 || pos > static_cast<long>(record.size())) return ' ';
-  return record[static_cast<std::size_t>(pos - 1)];
-}
-
 std::string Positions(std::string_view record, long first, long last) {
   std::string out;
+  out.reserve(static_cast<std::size_t>(last >= first ? last - first + 1 : 0));
   for (long pos = first; pos <= last; ++pos) out += RecordAt(record, pos);
   return out;
 }

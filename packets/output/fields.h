@@ -23,7 +23,10 @@ inline bool IsBlank(char c) {
 }
 
 /// Position `pos` of `record`; a blank outside the record.
-char RecordAt(std::string_view record, long pos);
+inline char RecordAt(std::string_view record, long pos) {
+  if (pos < 1 || pos > static_cast<long>(record.size())) return ' ';
+  return record[static_cast<std::size_t>(pos - 1)];
+}
 /// Positions `first` to `last` of `record`, blanks past its text.
 std::string Positions(std::string_view record, long first, long last);
 

@@ -118,6 +118,7 @@ std::string PageHeadingLine(const Settings& s, int quiz) {
 
 std::string PageQuiz(const Settings& s, const Quiz& quiz) {
   std::string out = PageHeadingLine(s, quiz.number);
+  out.reserve(quiz.places.size() * 400 + 1000);
   out += kCrLf;
   out += kRule;
   out += kCrLf;

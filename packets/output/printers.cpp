@@ -18,11 +18,6 @@ WorkBuffer::WorkBuffer(const Place& p) {
   }
 }
 
-char WorkBuffer::operator[](long pos) const {
-  if (pos < 1 || pos > kSize) return ' ';
-  return a_[static_cast<std::size_t>(pos - 1)];
-}
-
 Break ScanForBreak(const WorkBuffer& a, long first, long last, bool question_rule) {
   long blank = 0;
   long pos = first;
@@ -60,6 +55,7 @@ SitSplit SplitSit(const WorkBuffer& a) {
 
 std::string FirstLineText(const WorkBuffer& a, long first, long last) {
   std::string out;
+  out.reserve(static_cast<std::size_t>(last >= first ? last - first + 1 : 0));
   for (long pos = first; pos <= last; ++pos) out += a[pos] == kTab ? ' ' : a[pos];
   return out;
 }

@@ -19,7 +19,10 @@ class WorkBuffer {
   static constexpr long kSize = 509;
   explicit WorkBuffer(const Place& p);
   /// Position `pos`; a blank outside 1 to 509.
-  char operator[](long pos) const;
+  char operator[](long pos) const {
+    if (pos < 1 || pos > kSize) return ' ';
+    return a_[static_cast<std::size_t>(pos - 1)];
+  }
 
  private:
   std::array<char, kSize> a_;

@@ -18,6 +18,7 @@ struct Column {
 
 Column ScanColumn(std::string_view record, long first, long last) {
   Column c;
+  c.text.reserve(static_cast<std::size_t>(last >= first ? last - first + 4 : 3));
   for (long pos = first; pos <= last; ++pos) {
     char ch = RecordAt(record, pos);
     if (ch == kTab) {
@@ -72,6 +73,7 @@ std::string ListingLine(int place, const Place& p) {
 
 std::string UsageBlock(const Quiz& quiz) {
   std::string block = UsageHeading(quiz.number);
+  block.reserve(kBlockLines * 100);
   block += kCrLf;
   block += kCrLf;
   int lines = 2;

@@ -2,7 +2,9 @@
 // sectors, a question still available in it, and the share of
 // interrogative questions held to the style's percentage.
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "packets/run/run_notes.h"
@@ -29,6 +31,52 @@ void RestartSector(Run& run, int s) {
   st.QPS[s] = st.TQPS[s];
   NextMessageRow(run);
   REPEATSECTOR(run);
+}
+
+/// The entries equal to 1 in eight flags read as one word: the high bit
+/// of each such byte set, every other bit clear. Exact for any byte value.
+std::uint64_t OnesMask(std::uint64_t word) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+  constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
+  const std::uint64_t x = word ^ kOnes;  // the bytes that were 1 are now 0
+  return ~(((x & kLow7) + kLow7) | x | kLow7);
+}
+
+/// How many high bits a mask of OnesMask holds (one per byte at most).
+int CountMask(std::uint64_t mask) {
+  return static_cast<int>(((mask >> 7) * 0x0101010101010101ull) >> 56);
+}
+
+std::uint64_t Word(const Flag* p) {
+  std::uint64_t w;
+  std::memcpy(&w, p, sizeof w);
+  return w;
+}
+
+/// How many of the flags are 1: eight at a time, a sector holds hundreds.
+int CountAvailable(std::span<const Flag> flags) {
+  std::size_t k = 0;
+  int count = 0;
+  for (; k + 8 <= flags.size(); k += 8) count += CountMask(OnesMask(Word(&flags[k])));
+  for (; k < flags.size(); ++k) count += flags[k] == 1 ? 1 : 0;
+  return count;
+}
+
+/// The number (from 1) of the flag that is the n-th 1 (n from 0), or 0.
+int NthAvailable(std::span<const Flag> flags, int n) {
+  std::size_t k = 0;
+  for (; k + 8 <= flags.size(); k += 8) {
+    const int here = CountMask(OnesMask(Word(&flags[k])));
+    if (n >= here) {
+      n -= here;
+      continue;
+    }
+    break;
+  }
+  for (; k < flags.size(); ++k) {
+    if (flags[k] == 1 && n-- == 0) return static_cast<int>(k) + 1;
+  }
+  return 0;
 }
 
 }  // namespace
@@ -58,14 +106,14 @@ int DrawQuestion(Run& run, const SectorTable<Flag, SCMAX>& flags, int total, cha
     excluded += row(used[j]) == 1 ? 1 : 0;
   }
   if (in_range == total) excluded = 0, nused = 0;
-  int count = 0;
-  for (int k = 1; k <= total; ++k) count += row(k) == 1 ? 1 : 0;
-  count -= excluded;
+  const std::span<const Flag> available = sector.first(static_cast<std::size_t>(total));
+  const int count = CountAvailable(available) - excluded;
   if (count <= 0) return 0;
   // The pick-th available question, counting from the first.
   int pick = run.rng(count);
+  if (excluded == 0) return NthAvailable(available, pick);
   for (int k = 1; k <= total; ++k) {
-    if (row(k) != 1 || (nused > 0 && std::find(used, used + nused, k) != used + nused)) continue;
+    if (row(k) != 1 || std::find(used, used + nused, k) != used + nused) continue;
     if (pick-- == 0) return k;
   }
   return 0;
