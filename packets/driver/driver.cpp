@@ -244,7 +244,8 @@ bool RunOnce(Run& run, const Environment& env) {
   RunState& st = run.st;
   Console& con = run.con;
 
-  // Title and style phase.
+  // Title and style phase. The question files are read afresh each run.
+  st.question_files.Clear();
   st.ABAND3 = false;
   con.ClrScr();
   st.RSET = 4;

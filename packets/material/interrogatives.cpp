@@ -44,7 +44,7 @@ bool IsInterrogative(std::string_view text) {
 
 std::optional<std::string> COUNTINT(Run& run) {
   RunState& st = run.st;
-  console::TextReader in = run.dir.OpenRead(st.F3);
+  console::TextReader& in = st.question_files.Open(run.dir, st.F3);
   run.con.GotoXY(3, 3);
   run.con.Write("Creating index of interrogatives...");
   long expected = st.BEFORE;

@@ -21,9 +21,9 @@ std::string Ref(int chapter, int verse) {
 }
 
 /// Counts the lines of one question file into `table`.
-std::optional<std::string> CountQuestionFile(const console::WorkDir& dir, const std::string& name,
-                                             const char* kind, VerseTable& table) {
-  console::TextReader in = dir.OpenRead(name);
+std::optional<std::string> CountQuestionFile(Run& run, const std::string& name, const char* kind,
+                                             VerseTable& table) {
+  console::TextReader& in = run.st.question_files.Open(run.dir, name);
   int line = 0;
   int first_blank = 0;  // first of a run of empty lines, unless more questions follow
   VerseRef last{0, 0};  // the verse of the question before
@@ -110,7 +110,7 @@ std::optional<std::string> BuildIndex(Run& run) {
       {st.F6, "CO Ref", st.OCOUNT},  {st.F7, "SIT", st.SCOUNT},
   };
   for (const Source& source : sources) {
-    if (auto refusal = CountQuestionFile(run.dir, source.file, source.kind, source.table)) {
+    if (auto refusal = CountQuestionFile(run, source.file, source.kind, source.table)) {
       return refusal;
     }
   }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "packets/run/file_texts.h"
 #include "packets/run/tables.h"
 
 namespace packets {
@@ -196,6 +197,9 @@ struct RunState {
   int NUM = 0;  // counters of question selection, kept for the whole program
   int FIX = 0;
   int TREP = 0;
+
+  // The question files as read this run.
+  FileTexts question_files;
 };
 
 /// Zeroes the five per-verse tables.

@@ -49,7 +49,7 @@ std::optional<std::string> Load(Run& run, const DataFile& f) {
   const int count = MaterialCount(st, total);
   if (count == 0) return std::nullopt;
   const std::string& name = st.*f.name;
-  console::TextReader in = run.dir.OpenRead(name);
+  console::TextReader& in = st.question_files.Open(run.dir, name);
   const long expected = static_cast<long>(st.*f.before) + count;
   auto short_file = [&] {
     return name + ", line " + std::to_string(in.LineNumber()) +
