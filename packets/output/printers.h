@@ -64,7 +64,9 @@ struct Printer {
   long limit;
   bool question_rule;
 };
-inline constexpr Printer PRINTREST{15, 55, 253, false};   // page: regular, CV Ref, CO Ref
+// The page printer of the one-piece kinds stops at the record's last
+// position, 254: a break on the blank at 253 still prints position 254.
+inline constexpr Printer PRINTREST{15, 55, LMAX, false};  // page: regular, CV Ref, CO Ref
 inline constexpr Printer FPRINTREST{15, 55, 508, false};  // page: FTV, SIT
 inline constexpr Printer CPRINTREST{8, 37, 508, false};   // card: CV Ref, CO Ref, FTV, SIT
 inline constexpr Printer RPRINTREST{8, 37, 508, true};    // card: regular

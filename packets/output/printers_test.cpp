@@ -29,6 +29,11 @@ TEST(ContinuationPrinters, LinesByPrinter) {
       {RPRINTREST, MakePlace('n', " 1: 1\tWho? Why? " + std::string(40, 'x')), 6,
        Bytes("        Who? |\n|\n        Why? |\n|\n        " + std::string(37, 'x') +
              "|\n        xxx" + std::string(34, ' ') + "|")},
+      // A record of 254 positions breaking on the blank at 253: its last
+      // position is printed on a line of its own.
+      {PRINTREST, MakePlace('n', " 1: 1\t" + std::string(246, 'x') + " z"), 198,
+       Bytes(std::string(15, ' ') + std::string(54, 'x') + " |\n" + std::string(15, ' ') + "z" +
+             std::string(54, ' ') + "|")},
   };
   for (const Case& c : cases) {
     std::string out;
