@@ -1,5 +1,9 @@
 #include "databuild/install.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -8,22 +12,64 @@
 
 namespace databuild {
 
+StagedFile::StagedFile(const std::filesystem::path& path, std::string name)
+    : name_(std::move(name)) {
+  fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd_ < 0)
+    throw console::RuntimeError(console::kErrAccessDenied, "opening " + name_ + " for writing");
+  bytes_.reserve(kPiece);
+}
+
+StagedFile::~StagedFile() {
+  Abandon();
+}
+
+void StagedFile::WriteLn(std::string_view text) {
+  if (bytes_.size() + text.size() + 2 > kPiece) Flush();
+  bytes_.append(text);
+  bytes_.append("\r\n");
+}
+
+void StagedFile::Flush() noexcept {
+  std::string_view rest = bytes_;
+  while (!rest.empty() && !failed_) {
+    const ssize_t n = ::write(fd_, rest.data(), rest.size());
+    if (n > 0) {
+      rest.remove_prefix(static_cast<std::size_t>(n));
+    } else if (n == 0 || errno != EINTR) {
+      failed_ = true;
+    }
+  }
+  bytes_.clear();
+}
+
+void StagedFile::Close() {
+  if (fd_ < 0) return;
+  Flush();
+  if (::close(fd_) != 0) failed_ = true;
+  fd_ = -1;
+  std::string().swap(bytes_);
+  if (failed_) throw console::RuntimeError(console::kErrDiskWrite, "writing " + name_);
+}
+
+void StagedFile::Abandon() noexcept {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+}
+
 std::string Staging::StagedName(std::string_view name) const {
   return std::string(name) + std::string(kStagedSuffix);
 }
 
-console::TextWriter& Staging::Create(std::string_view name) {
+StagedFile& Staging::Create(std::string_view name) {
   // A staged file is ours alone: it is made under its own name, without
   // looking through the directory for another spelling of it.
   const std::string staged = StagedName(name);
-  staged_.push_back(Staged{
-      std::string(name),
-      console::TextWriter(dir_.Root() / staged, staged, console::TextWriter::Mode::kCreate)});
-  return staged_.back().writer;
+  return staged_.emplace_back(std::string(name), dir_.Root() / staged, staged).file;
 }
 
 void Staging::Commit() {
-  for (Staged& s : staged_) s.writer.Close();
+  for (Staged& s : staged_) s.file.Close();
   while (!staged_.empty()) {
     const Staged& s = staged_.front();
     std::error_code ec;
@@ -35,10 +81,7 @@ void Staging::Commit() {
 
 void Staging::Discard() noexcept {
   for (Staged& s : staged_) {
-    {
-      // Dropping the writer closes the file without a report: it goes anyway.
-      console::TextWriter dropped = std::move(s.writer);
-    }
+    s.file.Abandon();  // its lines are not written: the file goes anyway
     dir_.Remove(StagedName(s.name));
   }
   staged_.clear();
