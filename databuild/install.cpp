@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "console/runtime_error.h"
 #include "databuild/routing.h"
@@ -70,10 +71,16 @@ StagedFile& Staging::Create(std::string_view name) {
 
 void Staging::Commit() {
   for (Staged& s : staged_) s.file.Close();
-  while (!staged_.empty()) {
+  // The installed files are looked up all at once: a first installation, or
+  // files installed under other letter cases, would otherwise have the
+  // directory looked through once for every file.
+  std::vector<std::string> names;
+  for (const Staged& s : staged_) names.push_back(s.name);
+  const std::vector<std::filesystem::path> installed = dir_.ResolveAll(names);
+  for (const std::filesystem::path& target : installed) {
     const Staged& s = staged_.front();
     std::error_code ec;
-    std::filesystem::rename(dir_.Resolve(StagedName(s.name)), dir_.Resolve(s.name), ec);
+    std::filesystem::rename(dir_.Root() / StagedName(s.name), target, ec);
     if (ec) throw console::RuntimeError(console::kErrDiskWrite, "installing " + s.name);
     staged_.pop_front();
   }
