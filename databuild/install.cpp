@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -18,7 +19,7 @@ StagedFile::StagedFile(const std::filesystem::path& path, std::string name)
   fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd_ < 0)
     throw console::RuntimeError(console::kErrAccessDenied, "opening " + name_ + " for writing");
-  bytes_.reserve(kPiece);
+  piece_.reset(new char[kPiece]);  // not cleared: only what is gathered is written
 }
 
 StagedFile::~StagedFile() {
@@ -26,22 +27,34 @@ StagedFile::~StagedFile() {
 }
 
 void StagedFile::WriteLn(std::string_view text) {
-  if (bytes_.size() + text.size() + 2 > kPiece) Flush();
-  bytes_.append(text);
-  bytes_.append("\r\n");
+  if (used_ + text.size() + 2 > kPiece) {
+    Flush();
+    if (text.size() + 2 > kPiece) {  // a line longer than a piece goes as it is
+      Put(text);
+      Put("\r\n");
+      return;
+    }
+  }
+  std::memcpy(piece_.get() + used_, text.data(), text.size());
+  used_ += text.size();
+  piece_[used_++] = '\r';
+  piece_[used_++] = '\n';
 }
 
 void StagedFile::Flush() noexcept {
-  std::string_view rest = bytes_;
-  while (!rest.empty() && !failed_) {
-    const ssize_t n = ::write(fd_, rest.data(), rest.size());
+  Put(std::string_view(piece_.get(), used_));
+  used_ = 0;
+}
+
+void StagedFile::Put(std::string_view bytes) noexcept {
+  while (!bytes.empty() && !failed_) {
+    const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
     if (n > 0) {
-      rest.remove_prefix(static_cast<std::size_t>(n));
+      bytes.remove_prefix(static_cast<std::size_t>(n));
     } else if (n == 0 || errno != EINTR) {
       failed_ = true;
     }
   }
-  bytes_.clear();
 }
 
 void StagedFile::Close() {
@@ -49,7 +62,7 @@ void StagedFile::Close() {
   Flush();
   if (::close(fd_) != 0) failed_ = true;
   fd_ = -1;
-  std::string().swap(bytes_);
+  piece_.reset();
   if (failed_) throw console::RuntimeError(console::kErrDiskWrite, "writing " + name_);
 }
 

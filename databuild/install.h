@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -42,12 +43,16 @@ class StagedFile {
   void Abandon() noexcept;
 
  private:
+  /// Hands the piece gathered so far to the file.
   void Flush() noexcept;
+  /// Hands `bytes` to the file; a failure is kept for Close().
+  void Put(std::string_view bytes) noexcept;
 
   int fd_ = -1;
   bool failed_ = false;
   std::string name_;
-  std::string bytes_;  // the file's lines, not yet written
+  std::unique_ptr<char[]> piece_;  // lines not yet written, kPiece bytes room
+  std::size_t used_ = 0;
 };
 
 /// The data files of one run, staged in temporary files named after them
