@@ -56,13 +56,4 @@ void FtvRecord(std::string_view ref, std::string_view code, std::string_view tex
   TabbedRecord(ref, code, text, out);
 }
 
-bool IsLimitedChapter(std::string_view record) {
-  // Chapters " 1" to " 5" and "26" to "28", as the record begins.
-  if (record.size() < 2) return false;
-  const char tens = record[0];
-  const char units = record[1];
-  return (tens == ' ' && units >= '1' && units <= '5') ||
-         (tens == '2' && units >= '6' && units <= '8');
-}
-
 }  // namespace databuild
