@@ -313,6 +313,33 @@ fs::path WorkDir::Resolve(std::string_view name) const {
   return root_ / fs::path(std::string(name));
 }
 
+std::vector<fs::path> WorkDir::ResolveAll(const std::vector<std::string>& names) const {
+  std::vector<fs::path> paths;
+  std::optional<std::vector<std::string>> entries;  // listed when a name first needs them
+  for (const std::string& name : names) {
+    std::error_code ec;
+    fs::path exact = root_ / fs::path(name);
+    if (fs::exists(exact, ec) || name.find('/') != std::string::npos) {
+      paths.push_back(std::move(exact));
+      continue;
+    }
+    if (!entries) {
+      entries.emplace();
+      fs::directory_iterator it(root_, ec);
+      for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        entries->push_back(it->path().filename().string());
+      }
+    }
+    // As FindInDirectory: the smallest of the names that match.
+    const std::string* found = nullptr;
+    for (const std::string& entry : *entries) {
+      if (SameIgnoringCase(entry, name) && (!found || entry < *found)) found = &entry;
+    }
+    paths.push_back(found ? root_ / *found : std::move(exact));
+  }
+  return paths;
+}
+
 bool WorkDir::Exists(std::string_view name) const {
   std::error_code ec;
   return fs::is_regular_file(Resolve(name), ec);

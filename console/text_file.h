@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "console/runtime_error.h"
 
@@ -118,6 +119,10 @@ class WorkDir {
   /// The path a plain name stands for: an existing file under any case, else
   /// the name as given (for creating it).
   std::filesystem::path Resolve(std::string_view name) const;
+  /// Resolve for each of `names` at this moment, looking through the
+  /// directory at most once for all of them (Resolve looks through it for
+  /// every name not present under its exact case).
+  std::vector<std::filesystem::path> ResolveAll(const std::vector<std::string>& names) const;
   bool Exists(std::string_view name) const;
   /// Reads the whole file. Runtime error 2 when it does not exist.
   TextReader OpenRead(std::string_view name) const;

@@ -125,6 +125,21 @@ TEST_F(TextFileTest, NamesMatchWithoutRegardToCase) {
   EXPECT_EQ(dir.OpenRead("SIT.TXT").ReadLine(), "new");
 }
 
+TEST_F(TextFileTest, ResolvingManyNamesAtOnceMatchesResolvingEach) {
+  WorkDir dir(root_);
+  for (const char* name : {"MAT.A", "mat.b", "Mat.b", "CO.C", "Co.C", "ll.x", "LL.X"}) {
+    Put(root_ / name, "x\r\n");
+  }
+  const std::vector<std::string> names{"Mat.a", "Mat.b", "co.c",  "ll.x",
+                                       "LL.X",  "new",   "sub/x", "MAT.A"};
+  const std::vector<fs::path> all = dir.ResolveAll(names);
+  ASSERT_EQ(all.size(), names.size());
+  for (std::size_t i = 0; i < names.size(); ++i)
+    EXPECT_EQ(all[i], dir.Resolve(names[i])) << names[i];
+  EXPECT_EQ(all[2], root_ / "CO.C");  // the smallest of several other spellings
+  EXPECT_EQ(all[5], root_ / "new");   // a name not there stands for itself
+}
+
 TEST_F(TextFileTest, MissingFileIsRuntimeError2) {
   WorkDir dir(root_);
   try {

@@ -123,11 +123,12 @@ void CounterBoard::Set(Spot at, int value) {
   pending_.push_back({at, value});
 }
 
+bool CounterBoard::Due() const {
+  return pace_.now() - last_ >= pace_.interval;
+}
+
 void CounterBoard::Tick() {
-  if (pending_.empty()) return;
-  Pace::Clock::time_point now = pace_.now();
-  if (now - last_ < pace_.interval) return;
-  Flush();
+  if (!pending_.empty() && Due()) Flush();
 }
 
 void CounterBoard::Flush() {

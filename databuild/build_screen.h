@@ -83,6 +83,8 @@ class CounterBoard {
  public:
   CounterBoard(console::Console& con, Pace pace);
   void Set(Spot at, int value);
+  /// True when the interval has passed since the last drawing.
+  bool Due() const;
   /// Draws the counters set since the last drawing when the interval has
   /// passed since then.
   void Tick();

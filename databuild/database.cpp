@@ -2,16 +2,6 @@
 
 namespace databuild {
 
-namespace {
-
-std::vector<std::string> SplitLines(console::TextReader& reader) {
-  std::vector<std::string> lines;
-  while (!reader.Eof()) lines.push_back(reader.ReadLine());
-  return lines;
-}
-
-}  // namespace
-
 Database Database::Load(const console::WorkDir& dir) {
   return FromReader(dir.OpenRead(kDatabaseName));
 }
@@ -22,7 +12,9 @@ Database Database::FromText(std::string text) {
 
 Database Database::FromReader(console::TextReader reader) {
   Database db;
-  db.lines_ = SplitLines(reader);
+  auto text = std::make_unique<console::TextReader>(std::move(reader));
+  while (!text->Eof()) db.lines_.push_back(text->ReadLineView());
+  db.text_ = std::move(text);
   return db;
 }
 

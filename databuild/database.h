@@ -3,6 +3,7 @@
 // line (a line whose first character is "=").
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,7 +15,8 @@ namespace databuild {
 inline constexpr std::string_view kDatabaseName = "Mat.dsk";
 
 /// The lines of the database, read whole: CR LF, LF and a lone CR all end a
-/// line, and a last line without a line end is a line too.
+/// line, and a last line without a line end is a line too. The text is held
+/// once; the lines are views into it.
 class Database {
  public:
   /// Reads "Mat.dsk" from `dir`; runtime error 2 when it is missing.
@@ -29,7 +31,9 @@ class Database {
   std::string_view Line(int number) const { return lines_[number - 1]; }
 
  private:
-  std::vector<std::string> lines_;
+  // Held apart so that the views stay valid when the database is moved.
+  std::unique_ptr<const console::TextReader> text_;
+  std::vector<std::string_view> lines_;
 };
 
 /// Walks the database one line at a time. The first line of a section is

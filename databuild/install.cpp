@@ -1,33 +1,99 @@
 #include "databuild/install.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "console/runtime_error.h"
 #include "databuild/routing.h"
 
 namespace databuild {
 
+StagedFile::StagedFile(const std::filesystem::path& path, std::string name)
+    : name_(std::move(name)) {
+  fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd_ < 0)
+    throw console::RuntimeError(console::kErrAccessDenied, "opening " + name_ + " for writing");
+  piece_.reset(new char[kPiece]);  // not cleared: only what is gathered is written
+}
+
+StagedFile::~StagedFile() {
+  Abandon();
+}
+
+void StagedFile::WriteLn(std::string_view text) {
+  if (used_ + text.size() + 2 > kPiece) {
+    Flush();
+    if (text.size() + 2 > kPiece) {  // a line longer than a piece goes as it is
+      Put(text);
+      Put("\r\n");
+      return;
+    }
+  }
+  std::memcpy(piece_.get() + used_, text.data(), text.size());
+  used_ += text.size();
+  piece_[used_++] = '\r';
+  piece_[used_++] = '\n';
+}
+
+void StagedFile::Flush() noexcept {
+  Put(std::string_view(piece_.get(), used_));
+  used_ = 0;
+}
+
+void StagedFile::Put(std::string_view bytes) noexcept {
+  while (!bytes.empty() && !failed_) {
+    const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
+    if (n > 0) {
+      bytes.remove_prefix(static_cast<std::size_t>(n));
+    } else if (n == 0 || errno != EINTR) {
+      failed_ = true;
+    }
+  }
+}
+
+void StagedFile::Close() {
+  if (fd_ < 0) return;
+  Flush();
+  if (::close(fd_) != 0) failed_ = true;
+  fd_ = -1;
+  piece_.reset();
+  if (failed_) throw console::RuntimeError(console::kErrDiskWrite, "writing " + name_);
+}
+
+void StagedFile::Abandon() noexcept {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+}
+
 std::string Staging::StagedName(std::string_view name) const {
   return std::string(name) + std::string(kStagedSuffix);
 }
 
-console::TextWriter& Staging::Create(std::string_view name) {
+StagedFile& Staging::Create(std::string_view name) {
   // A staged file is ours alone: it is made under its own name, without
   // looking through the directory for another spelling of it.
   const std::string staged = StagedName(name);
-  staged_.push_back(Staged{
-      std::string(name),
-      console::TextWriter(dir_.Root() / staged, staged, console::TextWriter::Mode::kCreate)});
-  return staged_.back().writer;
+  return staged_.emplace_back(std::string(name), dir_.Root() / staged, staged).file;
 }
 
 void Staging::Commit() {
-  for (Staged& s : staged_) s.writer.Close();
-  while (!staged_.empty()) {
+  for (Staged& s : staged_) s.file.Close();
+  // The installed files are looked up all at once: a first installation, or
+  // files installed under other letter cases, would otherwise have the
+  // directory looked through once for every file.
+  std::vector<std::string> names;
+  for (const Staged& s : staged_) names.push_back(s.name);
+  const std::vector<std::filesystem::path> installed = dir_.ResolveAll(names);
+  for (const std::filesystem::path& target : installed) {
     const Staged& s = staged_.front();
     std::error_code ec;
-    std::filesystem::rename(dir_.Resolve(StagedName(s.name)), dir_.Resolve(s.name), ec);
+    std::filesystem::rename(dir_.Root() / StagedName(s.name), target, ec);
     if (ec) throw console::RuntimeError(console::kErrDiskWrite, "installing " + s.name);
     staged_.pop_front();
   }
@@ -35,10 +101,7 @@ void Staging::Commit() {
 
 void Staging::Discard() noexcept {
   for (Staged& s : staged_) {
-    {
-      // Dropping the writer closes the file without a report: it goes anyway.
-      console::TextWriter dropped = std::move(s.writer);
-    }
+    s.file.Abandon();  // its lines are not written: the file goes anyway
     dir_.Remove(StagedName(s.name));
   }
   staged_.clear();

@@ -7,6 +7,7 @@
 #include <memory>
 #include <set>
 #include <sstream>
+#include <vector>
 
 #include "console/runtime_error.h"
 #include "tests/support/scratch_dir.h"
@@ -60,6 +61,30 @@ TEST_F(StagingTest, NothingChangesUntilCommitThenEveryFileAtOnce) {
   EXPECT_EQ(Get("MAT.A"), "new a\r\n");
   EXPECT_EQ(Get("Mat.b"), "new b\r\n");
   EXPECT_EQ(Get("Mat.c"), "new c\r\n");
+}
+
+TEST_F(StagingTest, LinesOfAnyLengthArriveWholeAndInOrderAcrossPieces) {
+  // Lengths around the piece size, and a run of lines that fills several
+  // pieces, so that every way a line can meet a piece's end is taken.
+  std::vector<std::size_t> lengths{0,
+                                   1,
+                                   StagedFile::kPiece - 2,
+                                   StagedFile::kPiece - 1,
+                                   StagedFile::kPiece,
+                                   StagedFile::kPiece + 7,
+                                   3};
+  for (std::size_t i = 0; i < 400; ++i) lengths.push_back(i * 37 % 521);
+  std::string expected;
+  console::WorkDir dir(root_);
+  Staging staging(dir);
+  StagedFile& file = staging.Create("Ftv.60");
+  for (std::size_t i = 0; i < lengths.size(); ++i) {
+    const std::string line(lengths[i], static_cast<char>('a' + i % 26));
+    file.WriteLn(line);
+    expected += line + "\r\n";
+  }
+  staging.Commit();
+  EXPECT_TRUE(Get("Ftv.60") == expected) << "the file differs from its lines";
 }
 
 TEST_F(StagingTest, DiscardedOrDroppedStagingLeavesTheDirectoryAsItWas) {

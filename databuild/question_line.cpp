@@ -57,8 +57,8 @@ bool IsCanonicalReference(std::string_view ref) {
 }
 
 bool ReferenceOrder::Accept(std::string_view ref) {
-  if (ref < std::string_view(last_)) return false;
-  last_.assign(ref);
+  if (ref < last_) return false;
+  last_ = ref;
   return true;
 }
 

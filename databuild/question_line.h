@@ -106,7 +106,9 @@ std::string_view SectionName(Section section);
 bool IsCanonicalReference(std::string_view ref);
 
 /// The order check of one section (or one reading of the FTV section): a
-/// reference must not be smaller, as text, than the one before it.
+/// reference must not be smaller, as text, than the one before it. The
+/// references are views into the database lines, which outlive the check:
+/// the previous one is kept as a view, not copied line by line.
 class ReferenceOrder {
  public:
   /// False when `ref` comes before the previous reference; otherwise
@@ -116,10 +118,10 @@ class ReferenceOrder {
   std::string_view Previous() const { return last_; }
   /// Takes `ref` as the previous reference whatever it is, so that a check
   /// going on past an order fault compares the lines after it with it.
-  void MoveTo(std::string_view ref) { last_.assign(ref); }
+  void MoveTo(std::string_view ref) { last_ = ref; }
 
  private:
-  std::string last_ = "     ";
+  std::string_view last_ = "     ";
 };
 
 // Each parser returns the line's fields, or nothing when the line fails one

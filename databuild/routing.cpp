@@ -27,46 +27,33 @@ FtvRoute Route(const FtvPool& pool, const FtvLine& q) {
   return {own, variants};
 }
 
-std::string PlainRecord(std::string_view ref, char separator, std::string_view text) {
-  std::string r;
-  r.reserve(ref.size() + 1 + text.size());
-  r.append(ref);
-  r.push_back(separator);
-  r.append(text);
-  return r;
+void PlainRecord(std::string_view ref, char separator, std::string_view text, std::string& out) {
+  out.assign(ref);
+  out.push_back(separator);
+  out.append(text);
 }
 
 namespace {
 
-std::string TabbedRecord(std::string_view ref, std::string_view middle, std::string_view text) {
-  std::string r;
-  r.reserve(ref.size() + middle.size() + 2 + text.size());
-  r.append(ref);
-  r.push_back('\t');
-  r.append(middle);
-  r.push_back('\t');
-  r.append(text);
-  return r;
+void TabbedRecord(std::string_view ref, std::string_view middle, std::string_view text,
+                  std::string& out) {
+  out.assign(ref);
+  out.push_back('\t');
+  out.append(middle);
+  out.push_back('\t');
+  out.append(text);
 }
 
 }  // namespace
 
-std::string ReferenceRecord(std::string_view ref, std::string_view kind, std::string_view text) {
-  return TabbedRecord(ref, kind, text);
+void ReferenceRecord(std::string_view ref, std::string_view kind, std::string_view text,
+                     std::string& out) {
+  TabbedRecord(ref, kind, text, out);
 }
 
-std::string FtvRecord(std::string_view ref, std::string_view code, std::string_view text) {
-  return TabbedRecord(ref, code, text);
-}
-
-bool IsLimitedChapter(std::string_view record) {
-  static constexpr std::array<std::string_view, 8> kChapters{" 1", " 2", " 3", " 4",
-                                                             " 5", "26", "27", "28"};
-  if (record.size() < 2) return false;
-  for (std::string_view c : kChapters) {
-    if (record.substr(0, 2) == c) return true;
-  }
-  return false;
+void FtvRecord(std::string_view ref, std::string_view code, std::string_view text,
+               std::string& out) {
+  TabbedRecord(ref, code, text, out);
 }
 
 }  // namespace databuild

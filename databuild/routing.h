@@ -91,21 +91,31 @@ inline bool TakesSet(std::string_view sets, char set) {
   return sets.find(set) != std::string_view::npos;
 }
 
-// Records, one data file line each (without the line end).
+// Records, one data file line each (without the line end), made in `out`,
+// whose buffer serves from one line to the next.
 
 /// Reference, field separator, text (regular and situation files).
-std::string PlainRecord(std::string_view ref, char separator, std::string_view text);
+void PlainRecord(std::string_view ref, char separator, std::string_view text, std::string& out);
 /// Reference, TAB, kind ("CO" or "CV"), TAB, text.
-std::string ReferenceRecord(std::string_view ref, std::string_view kind, std::string_view text);
+void ReferenceRecord(std::string_view ref, std::string_view kind, std::string_view text,
+                     std::string& out);
 /// Reference, TAB, FTV type code, TAB, text.
-std::string FtvRecord(std::string_view ref, std::string_view code, std::string_view text);
+void FtvRecord(std::string_view ref, std::string_view code, std::string_view text,
+               std::string& out);
 
 /// The two type codes that replace a verse-finishing code in its variants.
 inline constexpr std::array<std::string_view, 2> kVariantCodes{"QUO ", "FTVR"};
 
 /// True when a record belongs in the limited-chapter copies: its chapter
-/// is 1 to 5 or 26 to 28.
-bool IsLimitedChapter(std::string_view record);
+/// is 1 to 5 or 26 to 28 (" 1" to " 5", "26" to "28" as the record begins).
+/// Asked for every record of every file, so kept inline.
+inline bool IsLimitedChapter(std::string_view record) {
+  if (record.size() < 2) return false;
+  const char tens = record[0];
+  const char units = record[1];
+  return (tens == ' ' && units >= '1' && units <= '5') ||
+         (tens == '2' && units >= '6' && units <= '8');
+}
 
 /// Name of the limited-chapter copy of a data file.
 inline std::string LimitedName(std::string_view name) {

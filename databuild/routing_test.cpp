@@ -94,6 +94,14 @@ TEST(Records, LimitedChaptersAreOneToFiveAndTwentySixToTwentyEight) {
   for (const char* out : {" 6: 1\tx", "25:46", "10: 1", "15: 1", "", " "}) {
     EXPECT_FALSE(IsLimitedChapter(out)) << out;
   }
+  // Every pair of first two bytes: exactly the eight chapters go in.
+  const std::set<std::string> limited{" 1", " 2", " 3", " 4", " 5", "26", "27", "28"};
+  for (int a = 0; a < 256; ++a) {
+    for (int b = 0; b < 256; ++b) {
+      const std::string start{static_cast<char>(a), static_cast<char>(b)};
+      EXPECT_EQ(IsLimitedChapter(start + ":"), limited.count(start) == 1) << a << " " << b;
+    }
+  }
   EXPECT_EQ(LimitedName("Sit.txt"), "LLSit.txt");
 }
 
