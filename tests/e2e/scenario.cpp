@@ -173,4 +173,18 @@ bool Scenario::AcceptStyle() {
   return true;
 }
 
+bool Scenario::FinishRunAndExit(const std::string& usage) {
+  // A short run may be complete before its closing message could be read.
+  const int at = AwaitAny({"Quizzes Complete -- Press Return to Continue", "Thank you for using"});
+  if (at < 0) return false;
+  if (at == 0) Press({"Enter"});
+  if (!Await("saved as " + usage)) return false;
+  Press({"Enter"});
+  if (!Await("Press Return to Choose a Quiz Style")) return false;
+  Press({"Up", "Enter"});  // from the first entry up to "Exit"
+  const int status = Ended();
+  EXPECT_EQ(status, 0);
+  return status == 0;
+}
+
 }  // namespace e2e

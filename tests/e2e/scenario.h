@@ -78,6 +78,10 @@ class Scenario : public ::testing::Test {
   /// On the configuration screen: the whole-record check (Esc), the green
   /// title line, Enter to save, and Enter on every page of the patterns.
   bool AcceptStyle();
+  /// Once the quizzes are under way: through the closing messages (the
+  /// usage record `usage` named) back to the style menu, then "Exit";
+  /// true when the program ended with status 0.
+  bool FinishRunAndExit(const std::string& usage);
 
  private:
   testsupport::ScratchDir work_;

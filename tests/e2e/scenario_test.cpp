@@ -246,14 +246,7 @@ TEST_F(Scenario, ApprovedCombinationsOneRejectedRunInPages) {
       ASSERT_TRUE(AwaitChange(shown, question)) << "quiz " << quiz + 1;
     }
   }
-  if (AwaitAny({"Quizzes Complete -- Press Return to Continue", "Thank you for using"}) == 0) {
-    Press({"Enter"});
-  }
-  ASSERT_TRUE(Await("saved as Team.inf"));
-  Press({"Enter"});
-  ASSERT_TRUE(Await("Press Return to Choose a Quiz Style"));
-  Press({"Up", "Enter"});
-  EXPECT_EQ(Ended(), 0);
+  ASSERT_TRUE(FinishRunAndExit("Team.inf"));
   ExpectRunFiles(Dir(), "Team", 'P', 3);
   // Each quiz's usage block lists the specialty questions as approved.
   std::vector<std::string> problems;
@@ -312,14 +305,7 @@ TEST_F(Scenario, EscapesLeadBackToTheTitleThenARunInTabs) {
   Press({"Enter"});
   ASSERT_TRUE(Await("Approve specialty combinations for each quiz"));
   Press({"Enter"});
-  if (AwaitAny({"Quizzes Complete -- Press Return to Continue", "Thank you for using"}) == 0) {
-    Press({"Enter"});
-  }
-  ASSERT_TRUE(Await("saved as Team.inf"));
-  Press({"Enter"});
-  ASSERT_TRUE(Await("Press Return to Choose a Quiz Style"));
-  Press({"Up", "Enter"});
-  EXPECT_EQ(Ended(), 0);
+  ASSERT_TRUE(FinishRunAndExit("Team.inf"));
   ExpectRunFiles(Dir(), "Team", 'T', 2);
 }
 
@@ -341,14 +327,7 @@ TEST_F(Scenario, SectoredByQuestionTheTablesKeyMovesTheApprovalChoice) {
   Press({"Up"});
   EXPECT_TRUE(AwaitColours(16, 3, kWhite, kRed));
   Press({"Enter"});
-  if (AwaitAny({"Quizzes Complete -- Press Return to Continue", "Thank you for using"}) == 0) {
-    Press({"Enter"});
-  }
-  ASSERT_TRUE(Await("saved as Team.inf"));
-  Press({"Enter"});
-  ASSERT_TRUE(Await("Press Return to Choose a Quiz Style"));
-  Press({"Up", "Enter"});
-  EXPECT_EQ(Ended(), 0);
+  ASSERT_TRUE(FinishRunAndExit("Team.inf"));
   ExpectRunFiles(Dir(), "Team", 'C', 2);
 }
 
