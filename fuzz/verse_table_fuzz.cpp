@@ -7,7 +7,9 @@
 // - the table is refused in words, or ends the program with runtime error
 //   106 for a number that cannot be read, or gives every chapter a last
 //   verse of 1 to 80;
-// - sectoring by chapter by that table, over a count file with questions
+// - a material that reaches past a chapter's last verse in the table is
+//   refused by the run's check, as the run refuses it;
+// - otherwise sectoring by chapter by that table, over a count file with questions
 //   on every verse the table gives the book, leaves a sound sector table whose sectors
 //   hold the questions of the verses that take part (see sector_check.h).
 #include <cstdlib>
@@ -16,6 +18,7 @@
 #include "fuzz/fuzz_support.h"
 #include "fuzz/sector_check.h"
 #include "packets/material/material.h"
+#include "packets/styles/styles.h"
 
 namespace {
 
@@ -68,6 +71,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   st.BVER = m.BVER;
   st.ECHAP = m.ECHAP;
   st.EVER = m.EVER;
+  // The run refuses a material that reaches past a chapter's last verse in
+  // this table before it sectors anything.
+  packets::StyleRecord rec;
+  rec.BCHAP = m.BCHAP;
+  rec.BVER = m.BVER;
+  rec.ECHAP = m.ECHAP;
+  rec.EVER = m.EVER;
+  if (packets::styles::CheckMaterialVerses(rec, st.EVS)) return 0;
   st.QMAX = fuzz::Wrap(n[4], packets::SCMAX);
   st.SECTORS = st.SECTORS2 = st.QMAX;
   st.SEC1 = 'C';

@@ -273,8 +273,10 @@ bool RunOnce(Run& run, const Environment& env) {
   // The style, as saved; a hand-edited file is checked before anything runs.
   st.F2 = st.STYLENAME + ".spe";
   const StyleRecord style = styles::ReadStyleFile(run.dir, st.F2);
-  if (auto refused = styles::CheckStyleForRun(style)) {
-    ShowRefusal(run, "The quiz style " + st.STYLENAME + " cannot be run:", refused->words);
+  auto style_refused = styles::CheckStyleForRun(style);
+  if (!style_refused) style_refused = styles::CheckMaterialVerses(style, st.EVS);
+  if (style_refused) {
+    ShowRefusal(run, "The quiz style " + st.STYLENAME + " cannot be run:", style_refused->words);
     return true;
   }
   TakeStyle(st, style);

@@ -63,12 +63,11 @@ std::optional<CheckFailure> OutsideRange(Field field, const std::string& what, i
 }
 
 std::optional<CheckFailure> PastChapterEnd(Field field, const std::string& what, int chapter,
-                                           int verse) {
-  const int last = kVerseCounts[chapter - 1];
+                                           int verse, int last, const std::string& table = "") {
   if (verse <= last) return std::nullopt;
   return Fail(0, field,
               what + " " + Ref(chapter, verse) + " lies beyond the last verse of chapter " +
-                  to_string(chapter) + " (" + to_string(last) + ")");
+                  to_string(chapter) + table + " (" + to_string(last) + ")");
 }
 
 /// The refusals of the run check that come before the whole-record rules:
@@ -81,8 +80,14 @@ std::optional<CheckFailure> RunRefusal(const StyleRecord& r) {
   if (auto f = OutsideRange(Field::kEndVer, "End verse", r.EVER, 1, VMAX)) return f;
   // A verse past the end of its chapter names no verse of the book; the
   // sectorings would cut the material from a place that does not exist.
-  if (auto f = PastChapterEnd(Field::kBeginVer, "Begin verse", r.BCHAP, r.BVER)) return f;
-  if (auto f = PastChapterEnd(Field::kEndVer, "End verse", r.ECHAP, r.EVER)) return f;
+  if (auto f = PastChapterEnd(Field::kBeginVer, "Begin verse", r.BCHAP, r.BVER,
+                              kVerseCounts[r.BCHAP - 1])) {
+    return f;
+  }
+  if (auto f =
+          PastChapterEnd(Field::kEndVer, "End verse", r.ECHAP, r.EVER, kVerseCounts[r.ECHAP - 1])) {
+    return f;
+  }
 
   if (r.NAME4.empty()) return Fail(0, Field::kOutputName, "Output file name must not be empty");
   if (r.NAME4.find_first_of("/\\") != std::string::npos) {
@@ -242,6 +247,16 @@ std::optional<CheckFailure> CheckStyleRecord(const StyleRecord& rec) {
 std::optional<CheckFailure> CheckStyleForRun(const StyleRecord& rec) {
   if (auto f = CheckStyleRecord(rec)) return f;
   return TemplateRefusal(rec);
+}
+
+std::optional<CheckFailure> CheckMaterialVerses(const StyleRecord& rec,
+                                                const Table<std::uint8_t, CHMAX>& EVS) {
+  const std::string table = " in VERSES.TXT";
+  if (auto f = PastChapterEnd(Field::kBeginVer, "Begin verse", rec.BCHAP, rec.BVER, EVS[rec.BCHAP],
+                              table)) {
+    return f;
+  }
+  return PastChapterEnd(Field::kEndVer, "End verse", rec.ECHAP, rec.EVER, EVS[rec.ECHAP], table);
 }
 
 std::optional<CheckFailure> CheckStyleName(const std::string& name) {

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "packets/styles/style_file.h"
+#include "packets/styles/style_phase.h"
 #include "packets/styles/styles.h"
 
 namespace packets::styles {
@@ -218,6 +219,25 @@ TEST(CheckStyleRecord, IsTheRunCheckWithoutTheTemplate) {
   r = Good();
   r.FMIN = 2, r.RMIN = 1;
   EXPECT_EQ(CheckStyleRecord(r)->rule, 1);
+}
+
+// Against the verse table the run reads: the book's own counts pass; a
+// table giving chapter 1 or 5 fewer verses than the material reaches
+// refuses the begin or the end verse, naming the table.
+TEST(CheckMaterialVerses, NamesTheVerseTheTableDoesNotHave) {
+  Table<std::uint8_t, CHMAX> evs;
+  for (int c = 1; c <= CHMAX; ++c) evs[c] = static_cast<std::uint8_t>(kVerseCounts[c - 1]);
+  StyleRecord r = Good();
+  r.BVER = 25;
+  EXPECT_FALSE(CheckMaterialVerses(r, evs));
+  evs[1] = 24;
+  ASSERT_TRUE(CheckMaterialVerses(r, evs));
+  EXPECT_EQ(CheckMaterialVerses(r, evs)->field, Field::kBeginVer);
+  EXPECT_EQ(CheckMaterialVerses(r, evs)->words,
+            "Begin verse 1:25 lies beyond the last verse of chapter 1 in VERSES.TXT (24)");
+  evs[1] = 25;
+  evs[5] = 47;
+  EXPECT_EQ(CheckMaterialVerses(r, evs)->field, Field::kEndVer);
 }
 
 TEST(CheckStyleName, RefusesTheMenusExitOnly) {

@@ -88,6 +88,14 @@ std::optional<CheckFailure> CheckStyleRecord(const StyleRecord& rec);
 /// whole-record rule, and a type template set by hand that is not one.
 std::optional<CheckFailure> CheckStyleForRun(const StyleRecord& rec);
 
+/// The material's begin and end verses against the verse table the run
+/// reads ("VERSES.TXT", in `EVS`), which may give a chapter fewer verses
+/// than the book: the sectorings cut the material by that table, so a verse
+/// it does not give its chapter is refused. Expects a record the run check
+/// passed.
+std::optional<CheckFailure> CheckMaterialVerses(const StyleRecord& rec,
+                                                const Table<std::uint8_t, CHMAX>& EVS);
+
 /// Refuses a style name the style menu would take for its own "Exit".
 std::optional<CheckFailure> CheckStyleName(const std::string& name);
 

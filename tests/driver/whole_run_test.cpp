@@ -306,6 +306,29 @@ TEST_F(WholeRun, HandEditedStyleThatCannotRunIsRefusedOnTheConfigurationScreen) 
   EXPECT_FALSE(dir_.Has("pat.txt"));
 }
 
+// A hand-edited verse table that gives a chapter fewer verses than the style's
+// material reaches: the sectorings would cut the material from a verse the
+// table does not have, so the run is refused in words before anything is
+// drawn or written.
+TEST_F(WholeRun, MaterialBeyondTheVerseTableIsRefusedInWords) {
+  std::string verses = dir_.Get("VERSES.TXT");
+  const std::size_t second = verses.find('\n') + 1;
+  verses.replace(second, verses.find('\r', second) - second, "8");  // chapter 2: 8 verses
+  dir_.Put("VERSES.TXT", verses);
+  con_.Keys("\r" + kAcceptStyle);  // Team, accepted on the configuration screen
+  con_.Keys("\r");                 // the refusal
+  con_.Keys(kKeyUp + "\r");        // Exit
+  Go();
+  const std::string refusal = con_.ScreenWith("cannot be run");
+  ASSERT_FALSE(refusal.empty());
+  EXPECT_EQ(Row(refusal, 3).substr(0, 36), "  The quiz style Team cannot be run:");
+  EXPECT_EQ(Row(refusal, 5).substr(0, 74),
+            "  End verse 2:10 lies beyond the last verse of chapter 2 in VERSES.TXT (8)");
+  EXPECT_FALSE(dir_.Has("pat.txt"));
+  EXPECT_FALSE(dir_.Has("TEAM.qui"));
+  EXPECT_EQ(con_.Pending(), 0u);
+}
+
 TEST_F(WholeRun, TooFewRegularQuestionsWarnsAndGoesBackToTheTitle) {
   style_.lines[2] = "2 9";  // 2:9 to 2:10 holds two regular questions, fewer than 5 sectors
   dir_.Put("Team.spe", style_.Text());
