@@ -3,7 +3,9 @@
 #include <filesystem>
 #include <ostream>
 
+#include "databuild/findings.h"
 #include "databuild/question_line.h"
+#include "databuild/verse_table.h"
 
 namespace databuild {
 
@@ -16,11 +18,11 @@ class Checker {
  public:
   explicit Checker(const Database& db) : db_(db), walker_(db) {}
 
-  std::vector<Problem> Run() {
+  CheckedDatabase Run() {
     for (Section section : kSections) {
       if (!CheckSection(section)) break;
     }
-    return std::move(problems_);
+    return {std::move(problems_), std::move(good_)};
   }
 
  private:
@@ -58,6 +60,7 @@ class Checker {
         return true;
       }
       first = false;
+      if (faults.None()) good_.push_back({section, number, line});
       // A reference out of its form takes no part in the order check; one
       // in form is compared even when other fields of its line are wrong.
       if (line.size() < 7 || !IsCanonicalReference(line.substr(2, 5))) continue;
@@ -77,39 +80,70 @@ class Checker {
   const Database& db_;
   SectionWalker walker_;
   std::vector<Problem> problems_;
+  std::vector<QuestionLine> good_;
 };
 
 }  // namespace
 
-std::vector<Problem> CheckDatabase(const Database& db) {
+CheckedDatabase CheckLines(const Database& db) {
   return Checker(db).Run();
+}
+
+std::vector<Problem> CheckDatabase(const Database& db) {
+  return Checker(db).Run().problems;
 }
 
 std::string ProblemLine(const std::string& file, const Problem& problem) {
   return file + ":" + std::to_string(problem.line) + ": " + problem.message;
 }
 
-int CheckCommand(const std::optional<std::string>& file, std::ostream& out) {
-  std::string shown(kDatabaseName);
-  Database db;
-  if (file) {
-    shown = *file;
-    const std::filesystem::path path(*file);
-    const console::WorkDir dir(path.has_parent_path() ? path.parent_path()
-                                                      : std::filesystem::path("."));
-    db = Database::FromReader(console::ReadWholeFile(dir.Resolve(path.filename().string()), shown));
-  } else {
-    db = Database::Load(console::WorkDir("."));
+std::optional<NamedDatabase> LoadNamedDatabase(const std::optional<std::string>& file,
+                                               const CommandSettings& settings, std::ostream& err) {
+  const std::string shown = file ? *file : std::string(kDatabaseName);
+  const std::filesystem::path path = settings.work / shown;
+  std::optional<std::filesystem::path> found;
+  if (!path.filename().empty()) {
+    found = console::FindInDirectory(path.parent_path(), path.filename().string());
   }
-  const std::vector<Problem> problems = CheckDatabase(db);
-  for (const Problem& p : problems) out << ProblemLine(shown, p) << '\n';
-  if (problems.empty()) {
-    out << shown << ": no problems found in " << db.LineCount() << " lines\n";
-    return 0;
+  std::error_code ec;
+  if (found && std::filesystem::is_directory(*found, ec)) {
+    err << "databuild: " << shown << " is a directory, not a question database; nothing was read\n";
+    return std::nullopt;
   }
-  out << shown << ": " << problems.size() << (problems.size() == 1 ? " problem" : " problems")
-      << " found\n";
-  return 1;
+  if (!found) {
+    err << "databuild: there is no file " << shown << (file ? "" : " in the working directory")
+        << "; nothing was read\n";
+    return std::nullopt;
+  }
+  return NamedDatabase{Database::FromReader(console::ReadWholeFile(*found, shown)), shown};
+}
+
+int CheckCommand(const std::optional<std::string>& file, std::ostream& out, std::ostream& err,
+                 const CommandSettings& settings) {
+  std::optional<NamedDatabase> named = LoadNamedDatabase(file, settings, err);
+  if (!named) return 1;
+  const CheckedDatabase checked = CheckLines(named->db);
+  for (const Problem& p : checked.problems) out << ProblemLine(named->shown, p) << '\n';
+  std::size_t warnings = 0;
+  const VerseTableResult verses = FindVerseTable(console::WorkDir(settings.work), settings.shipped);
+  if (!verses.table) {
+    if (verses.line > 0) {
+      // The table is there but cannot be read: a fault of one of its lines.
+      out << verses.file << ":" << verses.line << ": " << verses.problem
+          << "; verses were not checked against their chapters\n";
+      ++warnings;
+    } else {
+      out << "databuild: " << verses.problem << '\n';
+    }
+  }
+  const std::vector<Problem> found =
+      FindWarnings(checked.good, verses.table ? &*verses.table : nullptr);
+  for (const Problem& p : found) out << ProblemLine(named->shown, p) << '\n';
+  warnings += found.size();
+  const std::size_t problems = checked.problems.size();
+  out << problems << (problems == 1 ? " problem, " : " problems, ") << warnings
+      << (warnings == 1 ? " warning\n" : " warnings\n");
+  return problems > 0 || (settings.strict && warnings > 0) ? 1 : 0;
 }
 
 }  // namespace databuild

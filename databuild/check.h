@@ -3,12 +3,14 @@
 // fault is listed, not only the first.
 #pragma once
 
+#include <filesystem>
 #include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "databuild/database.h"
+#include "databuild/question_line.h"
 
 namespace databuild {
 
@@ -19,6 +21,22 @@ struct Problem {
   std::string message;
 };
 
+/// A question line of the database and its section.
+struct QuestionLine {
+  Section section;
+  int number;
+  std::string_view line;
+};
+
+/// The faults of a database, and the question lines that passed every
+/// check of their section (in line order), for the checks that look past
+/// the format.
+struct CheckedDatabase {
+  std::vector<Problem> problems;
+  std::vector<QuestionLine> good;
+};
+CheckedDatabase CheckLines(const Database& db);
+
 /// Every fault of `db`, in line order. The checks are the builder's own;
 /// after a fault the check goes on where the layout allows: a line's other
 /// fields are still checked, the order check carries on from the line that
@@ -28,11 +46,35 @@ std::vector<Problem> CheckDatabase(const Database& db);
 /// A fault as a compiler reports one: "FILE:LINE: message".
 std::string ProblemLine(const std::string& file, const Problem& problem);
 
-/// `databuild --check [FILE]`: reads FILE ("Mat.dsk" in the working
-/// directory when none is given, its name matched without regard to letter
-/// case), lists its faults on `out` followed by a summary line, and returns
-/// the exit code: 0 when the database is clean, 1 otherwise. Writes
-/// nothing to disk. A missing file ends with runtime error 2.
-int CheckCommand(const std::optional<std::string>& file, std::ostream& out);
+/// Where `databuild --check` and `--stats` look for their files.
+struct CommandSettings {
+  /// The working directory: its "Mat.dsk" when no file is named (a named
+  /// file is taken relative to it) and its verse table.
+  std::filesystem::path work = ".";
+  /// The shipped data, whose verse table serves when the working directory
+  /// has none.
+  std::filesystem::path shipped;
+  /// Warnings count as problems.
+  bool strict = false;
+};
+
+/// The database FILE ("Mat.dsk" of the working directory when none is
+/// given, its name matched without regard to letter case), and the name
+/// the messages give it. Nothing when there is no such file, which is then
+/// reported in words on `err`.
+struct NamedDatabase {
+  Database db;
+  std::string shown;
+};
+std::optional<NamedDatabase> LoadNamedDatabase(const std::optional<std::string>& file,
+                                               const CommandSettings& settings, std::ostream& err);
+
+/// `databuild --check [FILE]`: lists the formatting faults of the database
+/// on `out`, then its warnings (what passes the format but spoils a quiz),
+/// each in line order, and a last line "N problems, M warnings". Returns
+/// the exit code: 1 when there was a fault (or, with `strict`, a warning)
+/// or no such file, otherwise 0. Writes nothing to disk.
+int CheckCommand(const std::optional<std::string>& file, std::ostream& out, std::ostream& err,
+                 const CommandSettings& settings = {});
 
 }  // namespace databuild

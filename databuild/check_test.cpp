@@ -4,7 +4,6 @@
 
 #include <sstream>
 
-#include "console/runtime_error.h"
 #include "tests/support/scratch_dir.h"
 
 namespace databuild {
@@ -72,24 +71,25 @@ TEST(CheckDatabase, AFileEndingEarlyIsReportedAtItsLastLine) {
 TEST(CheckCommand, ReadsTheNamedFileOrMatDskAndPrintsASummary) {
   testsupport::ScratchDir dir;
   dir.Put("MAT.DSK",
-          "   1: 1 a Who?\r\n=\r\n   1: 1\t V   \tb Who?\r\n=\r\n"
+          "   1: 1 a Who? Him.\r\n=\r\n   1: 1\t V   \tb Who?\r\n=\r\n"
           "   1: 1\tFTV \tp 9 Words\r\n=\r\n   1: 1 Someone: \"Words\"\r\n=\r\n");
   dir.Put("bad.dsk", "   1: 1 a Who?\r\n");
-  std::ostringstream clean, faulty;
+  dir.CopyData("VERSES.TXT");
+  const CommandSettings settings{dir.path(), "", false};
+  std::ostringstream clean, faulty, none, err;
   const std::string name = (dir.path() / "mat.dsk").string();  // matched without regard to case
-  EXPECT_EQ(CheckCommand(name, clean), 0);
-  EXPECT_EQ(clean.str(), name + ": no problems found in 8 lines\n");
+  EXPECT_EQ(CheckCommand(name, clean, err, settings), 0);
+  EXPECT_EQ(clean.str(), "0 problems, 0 warnings\n");
   const std::string bad = (dir.path() / "bad.dsk").string();
-  EXPECT_EQ(CheckCommand(bad, faulty), 1);
+  EXPECT_EQ(CheckCommand(bad, faulty, err, settings), 1);
   EXPECT_EQ(faulty.str().substr(0, bad.size() + 3), bad + ":1:");
-  EXPECT_NE(faulty.str().find("\n" + bad + ": 1 problem found\n"), std::string::npos);
-  std::ostringstream none;
-  try {
-    CheckCommand((dir.path() / "none.dsk").string(), none);
-    FAIL() << "no runtime error";
-  } catch (const console::RuntimeError& e) {
-    EXPECT_EQ(e.code(), console::kErrFileNotFound);
-  }
+  EXPECT_NE(faulty.str().find("\n1 problem, 1 warning\n"), std::string::npos);
+  EXPECT_EQ(err.str(), "");
+  // A missing database is told in words, not as a runtime error.
+  EXPECT_EQ(CheckCommand((dir.path() / "none.dsk").string(), none, err, settings), 1);
+  EXPECT_EQ(none.str(), "");
+  EXPECT_EQ(err.str(), "databuild: there is no file " + (dir.path() / "none.dsk").string() +
+                           "; nothing was read\n");
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // The question database "Mat.dsk" through the whole of the data builder:
 // reading, every check of every section, the routing into the data files,
 // the limited-chapter copies and the installing; and through
-// `databuild --check`, which must agree with it. Promises checked:
+// `databuild --check` and `databuild --stats`, which must agree with it.
+// Promises checked:
 // - the check finds no problem exactly when the builder installs; a line
 //   the builder stops at is among the lines the check lists, and a
 //   database the builder finds ended early is one the check says ends
@@ -13,7 +14,10 @@
 //   28 and verse 1 to 80 that the question index reads back as the same
 //   chapter and verse, records are in verse order within each file, and
 //   each limited-chapter copy holds exactly the records of its file on
-//   chapters 1 to 5 and 26 to 28.
+//   chapters 1 to 5 and 26 to 28;
+// - the warnings of `--check` never change its verdict, and each names a
+//   line of the database; `--stats` shows the same verdict, in rows of 80
+//   columns at most, and counts every question line the check accepts.
 #include <algorithm>
 #include <sstream>
 #include <string>
@@ -24,8 +28,10 @@
 #include "databuild/builder.h"
 #include "databuild/check.h"
 #include "databuild/database.h"
+#include "databuild/findings.h"
 #include "databuild/question_line.h"
 #include "databuild/routing.h"
+#include "databuild/stats.h"
 #include "fuzz/fuzz_support.h"
 #include "packets/material/question_index.h"
 
@@ -81,10 +87,42 @@ std::vector<std::string> DataFileNames() {
 /// outcome.
 void CheckAgrees(databuild::Outcome outcome, const console::VirtualConsole& con) {
   const fuzz::Scratch& scratch = fuzz::Scratch::Get();
-  std::ostringstream listing;
-  const int code = databuild::CheckCommand((scratch.Path() / kDatabase).string(), listing);
+  std::ostringstream listing, stats, err;
+  const databuild::CommandSettings settings{scratch.Path(), "", false};
+  const int code = databuild::CheckCommand(kDatabase, listing, err, settings);
   Expect((code == 0) == (outcome == databuild::Outcome::kInstalled),
          "databuild --check and the builder disagree on whether the database is sound");
+  const int stats_code = databuild::StatsCommand(kDatabase, stats, err, settings);
+  Expect(stats_code == code, "databuild --stats and --check disagree on the database");
+  Expect(err.str().empty(), "the database was not found: " + err.str());
+  for (std::size_t at = 0; at < stats.str().size();) {
+    const std::size_t end = stats.str().find('\n', at);
+    Expect(end - at <= 80, "a row of --stats is wider than 80 columns");
+    at = end + 1;
+  }
+  const databuild::Database db = databuild::Database::Load(scratch.Dir());
+  const databuild::CheckedDatabase checked = databuild::CheckLines(db);
+  databuild::VerseTable verses;
+  verses.last.fill(40);  // half the verse slots are past their chapter's end
+  verses.source = "a verse table of 40 verses a chapter";
+  int last = 0;
+  for (const databuild::Problem& p : databuild::FindWarnings(checked.good, &verses)) {
+    Expect(p.line >= 1 && p.line <= db.LineCount(), "a warning names no line of the database");
+    Expect(p.line >= last, "the warnings are not in line order");
+    last = p.line;
+  }
+  const databuild::Coverage coverage = databuild::CountCoverage(checked.good);
+  std::size_t counted = 0;
+  for (const auto& row : coverage.count) {
+    for (int n : row) counted += static_cast<std::size_t>(n);
+  }
+  std::size_t lines = 0;
+  for (const databuild::QuestionLine& q : checked.good) {
+    lines += q.section == databuild::Section::kReference && q.line[9] == 'V' && q.line[12] == 'O'
+                 ? 2
+                 : 1;
+  }
+  Expect(counted == lines, "--stats does not count every question line the check accepts");
   if (outcome == databuild::Outcome::kInstalled) return;
   const std::vector<databuild::Problem> problems =
       databuild::CheckDatabase(databuild::Database::Load(scratch.Dir()));

@@ -66,7 +66,7 @@ TEST(CommandLine, HelpAndVersionOnStandardOutputMistakesOnStandardError) {
     std::string out_begins;
     std::string err_begins;
   };
-  const std::string usage_db = "Usage: databuild\n       databuild --check [FILE]\n";
+  const std::string usage_db = "Usage: databuild\n       databuild --check [--strict] [FILE]\n";
   const std::string usage_pk = "Usage: packets [--seed N]\n       packets --setup DIR\n";
   const Case cases[] = {
       {DATABUILD_PATH, {"--help"}, 0, usage_db, ""},
@@ -111,7 +111,7 @@ TEST(DatabaseCheck, ListsEveryFaultAndChangesNothing) {
   const auto before = Snapshot(dir);
   const Ended clean = RunIn(dir.path() / "data", {DATABUILD_PATH, "--check"});
   EXPECT_EQ(clean.status, 0) << clean.out << clean.err;
-  EXPECT_EQ(clean.out, "Mat.dsk: no problems found in 9405 lines\n");
+  EXPECT_EQ(clean.out, "0 problems, 0 warnings\n");
   EXPECT_EQ(Snapshot(dir), before);
 
   // Damage one line of each section: the 10th of each, counted from its
@@ -155,12 +155,13 @@ TEST(DatabaseCheck, ListsEveryFaultAndChangesNothing) {
   EXPECT_NE(shown[1].find("column 14 must be a tab"), std::string::npos);
   EXPECT_NE(shown[2].find("FTV rank"), std::string::npos);
   EXPECT_NE(shown[3].find("reference in columns 3-7"), std::string::npos);
-  EXPECT_EQ(shown[4], "faulty.dsk: 4 problems found");
+  EXPECT_EQ(shown[4], "4 problems, 0 warnings");
   EXPECT_EQ(Snapshot(dir), before2);
 
   const Ended missing = RunIn(dir.path(), {DATABUILD_PATH, "--check"});
-  EXPECT_EQ(missing.status, 2);
-  EXPECT_EQ(missing.err, "Runtime error 2 at opening Mat.dsk for reading\n");
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.err,
+            "databuild: there is no file Mat.dsk in the working directory; nothing was read\n");
 }
 
 std::vector<std::string> SanitizerSettings() {

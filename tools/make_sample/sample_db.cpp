@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <map>
+#include <set>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -140,9 +142,9 @@ std::string QuestionText(Draw& d) {
   return question + gap + answer;
 }
 
-/// The made-up text of a verse: the same for every question on it.
-std::string VerseText(const Verse& v) {
-  Draw d(0x5eed0000u + static_cast<std::uint64_t>(v.chapter * 100 + v.verse));
+/// A made-up verse text drawn from `seed`.
+std::string DrawVerseText(std::uint64_t seed) {
+  Draw d(seed);
   int clauses = 1 + d.Below(3);
   if (d.Chance(8)) clauses += 3;  // now and then a long verse
   std::string text;
@@ -153,16 +155,82 @@ std::string VerseText(const Verse& v) {
   return Capitalized(text) + ".";
 }
 
+/// The first part of a verse, up to its first pause, for the
+/// sentence-finishing questions.
+std::string FirstPart(std::string text) {
+  text.pop_back();
+  return text.substr(0, text.find_first_of(",;")) + ".";
+}
+
+/// The first five words of a text as a quiz reads them out, letter case,
+/// full stops and commas aside.
+std::string Opening(std::string_view text) {
+  std::string out;
+  int words = 0;
+  for (std::size_t i = 0; words < 5; ++i) {
+    const char c = i < text.size() ? text[i] : ' ';
+    if (c == ' ' || c == '\t') {
+      out += '/';
+      ++words;
+    } else if (c != '.' && c != ',') {
+      out += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+  }
+  return out;
+}
+
+/// The made-up text of every verse, the same for every question on it.
+/// A verse whose opening (or that of its first part) another verse already
+/// has is drawn again, so that a quiz master reading the first words of an
+/// FTV question can tell its verse.
+std::map<std::pair<int, int>, std::string> VerseTexts() {
+  std::map<std::pair<int, int>, std::string> texts;
+  std::set<std::string> openings;
+  for (const Verse& v : AllVerses()) {
+    const std::uint64_t seed = 0x5eed0000u + static_cast<std::uint64_t>(v.chapter * 100 + v.verse);
+    std::string text;
+    for (std::uint64_t attempt = 0;; ++attempt) {
+      text = DrawVerseText(seed + (attempt << 32));
+      const std::string whole = Opening(text), part = Opening(FirstPart(text));
+      if (attempt < 1000 && (openings.count(whole) || openings.count(part))) continue;
+      openings.insert(whole);
+      openings.insert(part);
+      break;
+    }
+    texts[{v.chapter, v.verse}] = text;
+  }
+  return texts;
+}
+
+/// A question text with letter case, tabs and its closing full stop set
+/// aside, to tell two questions of one verse apart.
+std::string QuestionKey(std::string_view text) {
+  std::string key;
+  for (char c : text) {
+    key += c == '\t' ? ' ' : c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  }
+  while (!key.empty() && (key.back() == '.' || key.back() == ' ')) key.pop_back();
+  return key;
+}
+
 std::string RegularSection(Draw& d) {
   std::string out;
+  std::set<std::string> asked;  // verse and question key of the questions so far
+  int line = 0;
   for (const Verse& v : Spread(d, kRegularLines, 8, 10)) {
+    ++line;
     const int set = d.Below(100);
     out += d.Chance(5) ? "M " : "  ";
     out += Reference(v);
     out += d.Chance(60) ? '\t' : ' ';
     out += set < 30 ? 'a' : set < 65 ? 'b' : 'c';
     out += ' ';
-    out += QuestionText(d);
+    std::string text = QuestionText(d);
+    // A question drawn twice for one verse is drawn again from a sequence of
+    // its own, so that the lines after it stay as they are.
+    Draw again(0xa9a10000u + static_cast<std::uint64_t>(line));
+    while (!asked.insert(Reference(v) + QuestionKey(text)).second) text = QuestionText(again);
+    out += text;
     out += "\r\n";
   }
   return out + "= End of regular questions ==========\r\n";
@@ -189,27 +257,46 @@ std::string FtvSection(Draw& d) {
   // quotation codes, one of them verse-finishing too.
   static constexpr std::string_view kCodes[] = {"FTV ", "FTVR", "FTS ", "QUO ", "QTV "};
   static constexpr int kCodeShare[] = {45, 15, 15, 18, 7};
+  static constexpr int kCodeCount = 5;
   static constexpr std::string_view kPrimaryRanks = "xxxxxxqqqq6789";
   static constexpr std::string_view kOtherRanks = "xxqq66777888999";
+  const std::map<std::pair<int, int>, std::string> texts = VerseTexts();
+  // A verse takes at most one question of each code, or it would hold the
+  // same question twice: a pick beyond that goes on to the next verse.
+  std::vector<Verse> verses = Spread(d, kFtvLines, 12, 3);
+  const std::vector<Verse> all = AllVerses();
+  std::size_t at = 0;  // where the pick in hand goes, in `all`
+  int on_verse = 0;    // picks already there
+  for (Verse& v : verses) {
+    std::size_t wanted = static_cast<std::size_t>(v.verse - 1);
+    for (int c = 1; c < v.chapter; ++c)
+      wanted += static_cast<std::size_t>(kVersesPerChapter[c - 1]);
+    if (wanted > at) {
+      at = wanted;
+      on_verse = 0;
+    }
+    if (on_verse == kCodeCount && at + 1 < all.size()) {
+      ++at;
+      on_verse = 0;
+    }
+    v = all[at];
+    ++on_verse;
+  }
   std::string out;
   Verse last{0, 0};
-  int last_code = -1;
-  for (const Verse& v : Spread(d, kFtvLines, 12, 3)) {
+  unsigned used = 0;  // codes already on the verse, one bit each
+  for (const Verse& v : verses) {
     int roll = d.Below(100), code = 0;
     while (roll >= kCodeShare[code]) roll -= kCodeShare[code++];
-    // A second question on a verse is mostly of another kind.
-    if (v.chapter == last.chapter && v.verse == last.verse && code == last_code)
-      code = (code + 1) % 5;
+    if (v.chapter != last.chapter || v.verse != last.verse) used = 0;
+    // A further question on a verse is of another kind.
+    while (used & (1u << code)) code = (code + 1) % kCodeCount;
+    used |= 1u << code;
     last = v;
-    last_code = code;
     const bool primary = d.Chance(45);
     const std::string_view ranks = primary ? kPrimaryRanks : kOtherRanks;
-    std::string text = VerseText(v);
-    if (kCodes[code] == "FTS ") {
-      // The first part of the verse, up to its first pause.
-      text.pop_back();
-      text = text.substr(0, text.find_first_of(",;")) + ".";
-    }
+    std::string text = texts.at({v.chapter, v.verse});
+    if (kCodes[code] == "FTS ") text = FirstPart(text);
     out += "  " + Reference(v) + "\t" + std::string(kCodes[code]) + "\t";
     out += primary ? 'p' : 'n';
     out += ' ';

@@ -1,0 +1,298 @@
+#include "databuild/findings.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <string>
+#include <unordered_map>
+
+#include "databuild/routing.h"
+
+namespace databuild {
+
+namespace {
+
+bool IsBlankOrTab(char c) {
+  return c == ' ' || c == '\t';
+}
+
+/// Chapter or verse from its two columns of a reference in form.
+int TwoColumns(char tens, char units) {
+  return (tens == ' ' ? 0 : tens - '0') * 10 + (units - '0');
+}
+
+int ChapterOf(std::string_view ref) {
+  return TwoColumns(ref[0], ref[1]);
+}
+
+int VerseOf(std::string_view ref) {
+  return TwoColumns(ref[3], ref[4]);
+}
+
+/// A reference as messages write it: "5:3", "12:30".
+std::string Shown(std::string_view ref) {
+  return std::to_string(ChapterOf(ref)) + ":" + std::to_string(VerseOf(ref));
+}
+
+/// What a question line of each section holds and how much of its text a
+/// quiz gets: a quiz reads the first 254 characters of a regular or
+/// reference record and the first 508 of an FTV or situation record, and
+/// the record begins with the reference and the fields before the text.
+struct Layout {
+  std::size_t text_column;  // where the text begins on the database line
+  std::size_t quiz_text;    // characters of text a quiz reads from the record
+};
+
+Layout LayoutOf(Section section) {
+  switch (section) {
+    case Section::kRegular:
+      return {11, 254 - 6};  // reference, separator
+    case Section::kReference:
+      return {17, 254 - 9};  // reference, tab, "CV" or "CO", tab
+    case Section::kFtv:
+      return {18, 508 - 11};  // reference, tab, type code, tab
+    case Section::kSituation:
+      return {9, 508 - 6};  // reference, separator
+  }
+  return {1, 0};
+}
+
+/// The whole text of a line, before the data files cut it.
+std::string_view FullText(const QuestionLine& q) {
+  const std::size_t from = LayoutOf(q.section).text_column - 1;
+  return from < q.line.size() ? q.line.substr(from) : std::string_view();
+}
+
+/// The text as the data files keep it.
+std::string_view KeptText(const QuestionLine& q) {
+  return FullText(q).substr(0, kTextLimit);
+}
+
+std::string Quoted(std::string_view text) {
+  std::string out = "\"";
+  for (char c : text) out += c == '\t' ? ' ' : c;
+  return out + "\"";
+}
+
+class Finder {
+ public:
+  Finder(const std::vector<QuestionLine>& lines, const VerseTable* verses)
+      : lines_(lines), verses_(verses) {}
+
+  std::vector<Problem> Run() {
+    for (const QuestionLine& q : lines_) {
+      if (verses_) VerseInChapter(q);
+      SameQuestion(q);
+      if (q.section == Section::kFtv) FtvOpenings(q);
+      Conventions(q);
+      CutText(q);
+    }
+    std::stable_sort(found_.begin(), found_.end(),
+                     [](const Problem& a, const Problem& b) { return a.line < b.line; });
+    return std::move(found_);
+  }
+
+ private:
+  void Add(const QuestionLine& q, std::string message) {
+    found_.push_back({q.number, std::move(message)});
+  }
+
+  void VerseInChapter(const QuestionLine& q) {
+    const std::string_view ref = q.line.substr(2, 5);
+    const int chapter = ChapterOf(ref);
+    const int last = verses_->LastVerse(chapter);
+    if (VerseOf(ref) <= last) return;
+    Add(q, "verse " + Shown(ref) + " is past the end of chapter " + std::to_string(chapter) +
+               ", which has " + std::to_string(last) + " verses in " + verses_->source);
+  }
+
+  /// The same question twice in one section: the same reference and the
+  /// same text, set apart from case, blanks and closing punctuation; in the
+  /// reference section for the same kind (CV Ref or CO Ref), in the FTV
+  /// section with the same type code.
+  void SameQuestion(const QuestionLine& q) {
+    const std::string_view ref = q.line.substr(2, 5);
+    std::string key = std::to_string(static_cast<int>(q.section));
+    key += ref;
+    std::array<std::string_view, 2> kinds{"", ""};
+    switch (q.section) {
+      case Section::kReference:
+        if (q.line[9] == 'V') kinds[0] = "CV";
+        if (q.line[12] == 'O') kinds[1] = "CO";
+        break;
+      case Section::kFtv:
+        kinds[0] = q.line.substr(8, 4);
+        break;
+      default:
+        kinds[0] = "-";
+        break;
+    }
+    key += SameQuestionKey(KeptText(q));
+    int other = 0;
+    for (std::string_view kind : kinds) {
+      if (kind.empty()) continue;
+      const auto [at, fresh] = first_of_.try_emplace(key + '\t' + std::string(kind), q.number);
+      if (!fresh && (other == 0 || at->second < other)) other = at->second;
+    }
+    if (other == 0) return;
+    Add(q, "the same question as line " + std::to_string(other) + " (the same verse " + Shown(ref) +
+               " and the same text, apart from letter case, blanks and the "
+               "punctuation at its end)");
+  }
+
+  /// FTV records of one pool whose openings read the same on different
+  /// verses. A record shows its opening when it is an own record without a
+  /// quotation code or an "FTVR" variant; for each pool and opening the
+  /// first record and the first on another verse than that one are kept,
+  /// which is all a later record needs to find one on a verse of its own.
+  void FtvOpenings(const QuestionLine& q) {
+    const std::optional<FtvLine> ftv = ParseFtv(q.line, FtvReading::kSecond);
+    if (!ftv) return;
+    const std::string opening = FtvOpening(ftv->text);
+    std::string key = opening;
+    std::transform(key.begin(), key.end(), key.begin(), [](char c) {
+      return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
+    Openings& seen = openings_[key];
+    int other = 0;
+    std::string_view other_ref;
+    std::string pools;
+    int pool_count = 0;
+    for (std::size_t p = 0; p < kFtvPools.size(); ++p) {
+      const FtvRoute route = Route(kFtvPools[p], *ftv);
+      if (!((route.own && !ftv->IsQuotation()) || route.variants)) continue;
+      Seen& first = seen.first[p];
+      Seen& second = seen.second[p];
+      const Seen* clash = nullptr;
+      if (first.line == 0) {
+        first = {q.number, ftv->ref};
+      } else if (first.ref != ftv->ref) {
+        clash = &first;
+        if (second.line == 0) second = {q.number, ftv->ref};
+      } else if (second.line != 0) {
+        clash = &second;
+      }
+      if (!clash) continue;
+      if (other == 0 || clash->line < other) {
+        other = clash->line;
+        other_ref = clash->ref;
+      }
+      if (pool_count++ > 0) pools += ", ";
+      pools += kFtvPools[p].name;
+    }
+    if (other == 0) return;
+    Add(q, "the FTV opening " + Quoted(opening) + " of verse " + Shown(ftv->ref) +
+               " is also the opening of verse " + Shown(other_ref) + " (line " +
+               std::to_string(other) + "), in " +
+               (pool_count == static_cast<int>(kFtvPools.size())
+                    ? std::string("every FTV pool")
+                    : "the pool" + std::string(pool_count > 1 ? "s " : " ") + pools) +
+               "; a quiz master reading it cannot tell which verse is meant");
+  }
+
+  void Conventions(const QuestionLine& q) {
+    const std::string_view text = KeptText(q);
+    if (q.section == Section::kRegular) {
+      const std::size_t mark = text.find('?');
+      if (mark == std::string_view::npos) {
+        Add(q,
+            "the regular question has no \"?\": a quiz prints a question up to its \"?\" "
+            "and the answer after it");
+      } else if (text.find_first_not_of(" \t", mark + 1) == std::string_view::npos) {
+        Add(q, "nothing follows the \"?\" of the regular question: it has no answer");
+      }
+    } else if (q.section == Section::kSituation) {
+      const std::size_t mark = text.find_first_of("\"'");
+      if (mark == std::string_view::npos) {
+        Add(q,
+            "the situation text has no quotation beginning with a double quote or an "
+            "apostrophe: a quiz cannot tell its introduction from its quotation");
+      } else if (mark > 0 && !IsBlankOrTab(text[mark - 1])) {
+        std::size_t word = text.find_last_of(" \t", mark);
+        word = word == std::string_view::npos ? 0 : word + 1;
+        const std::size_t end = text.find_first_of(" \t", mark);
+        Add(q, std::string("the first ") + (text[mark] == '"' ? "double quote" : "apostrophe") +
+                   " of the situation text is inside the word " +
+                   Quoted(text.substr(word, end == std::string_view::npos ? end : end - word)) +
+                   ": a quiz takes the quotation to begin there");
+      }
+    }
+  }
+
+  void CutText(const QuestionLine& q) {
+    const std::size_t length = FullText(q).size();
+    const std::size_t quiz = LayoutOf(q.section).quiz_text;
+    if (length <= quiz) return;
+    std::string message = "the text is " + std::to_string(length) + " characters long: ";
+    if (length > kTextLimit) {
+      message += "the data files keep only its first " + std::to_string(kTextLimit) +
+                 ", so the last " + std::to_string(length - kTextLimit) +
+                 " characters are lost, and a quiz";
+    } else {
+      message += "a quiz";
+    }
+    message += " reads only its first " + std::to_string(quiz) + " (" +
+               std::to_string(length - quiz) + " characters lost" +
+               (length > kTextLimit ? " in all)" : ")");
+    Add(q, message);
+  }
+
+  struct Seen {
+    int line = 0;
+    std::string_view ref;
+  };
+  struct Openings {
+    std::array<Seen, kFtvPools.size()> first;
+    std::array<Seen, kFtvPools.size()> second;
+  };
+
+  const std::vector<QuestionLine>& lines_;
+  const VerseTable* verses_;
+  std::vector<Problem> found_;
+  std::unordered_map<std::string, int> first_of_;  // same-question key -> first line
+  std::unordered_map<std::string, Openings> openings_;
+};
+
+}  // namespace
+
+std::string FtvOpening(std::string_view text) {
+  std::string out;
+  int words = 0;
+  for (std::size_t i = 0; words < 5; ++i) {
+    // Past the text the record is blank: a short text ends in empty words.
+    const char c = i < text.size() ? text[i] : ' ';
+    if (IsBlankOrTab(c)) {
+      out += "...";
+      ++words;
+    } else if (c != '.' && c != ',') {
+      out += c;
+    }
+  }
+  return out;
+}
+
+std::string SameQuestionKey(std::string_view text) {
+  std::string out;
+  bool blank = false;
+  for (char c : text) {
+    if (IsBlankOrTab(c)) {
+      blank = !out.empty();
+      continue;
+    }
+    if (blank) out += ' ';
+    blank = false;
+    out += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  }
+  while (!out.empty() &&
+         (out.back() == ' ' || (std::ispunct(static_cast<unsigned char>(out.back())) != 0))) {
+    out.pop_back();
+  }
+  return out;
+}
+
+std::vector<Problem> FindWarnings(const std::vector<QuestionLine>& lines,
+                                  const VerseTable* verses) {
+  return Finder(lines, verses).Run();
+}
+
+}  // namespace databuild
