@@ -68,6 +68,10 @@ std::string_view KeptText(const QuestionLine& q) {
   return FullText(q).substr(0, kTextLimit);
 }
 
+std::string Characters(std::size_t n) {
+  return std::to_string(n) + (n == 1 ? " character" : " characters");
+}
+
 std::string Quoted(std::string_view text) {
   std::string out = "\"";
   for (char c : text) out += c == '\t' ? ' ' : c;
@@ -223,17 +227,15 @@ class Finder {
     const std::size_t length = FullText(q).size();
     const std::size_t quiz = LayoutOf(q.section).quiz_text;
     if (length <= quiz) return;
-    std::string message = "the text is " + std::to_string(length) + " characters long: ";
+    std::string message = "the text is " + Characters(length) + " long: ";
     if (length > kTextLimit) {
       message += "the data files keep only its first " + std::to_string(kTextLimit) +
-                 ", so the last " + std::to_string(length - kTextLimit) +
-                 " characters are lost, and a quiz";
+                 ", so the last " + Characters(length - kTextLimit) + " are lost, and a quiz";
     } else {
       message += "a quiz";
     }
-    message += " reads only its first " + std::to_string(quiz) + " (" +
-               std::to_string(length - quiz) + " characters lost" +
-               (length > kTextLimit ? " in all)" : ")");
+    message += " reads only its first " + std::to_string(quiz) + " (" + Characters(length - quiz) +
+               " lost" + (length > kTextLimit ? " in all)" : ")");
     Add(q, message);
   }
 

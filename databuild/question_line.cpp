@@ -178,6 +178,24 @@ std::string ShownColumns(std::string_view line, std::size_t first, std::size_t l
   return out + "\"";
 }
 
+/// What is wrong with the numbers of a reference that has the form of one:
+/// a chapter or verse 0, or past what the book and its index hold. Nothing
+/// for any other reference.
+std::string OutOfRange(std::string_view ref) {
+  const auto number = [](char tens, char units) {
+    if (!IsDigit(units) || (tens != ' ' && !IsDigit(tens))) return -1;
+    return (tens == ' ' ? 0 : tens - '0') * 10 + (units - '0');
+  };
+  const int chapter = number(ref[0], ref[1]);
+  const int verse = number(ref[3], ref[4]);
+  if (chapter < 0 || verse < 0 || ref[2] != ':') return "";
+  if (chapter == 0) return "; there is no chapter 0";
+  if (chapter > 28) return "; Matthew has 28 chapters, not " + std::to_string(chapter);
+  if (verse == 0) return "; there is no verse 0";
+  if (verse > 80) return "; no chapter has " + std::to_string(verse) + " verses";
+  return "";
+}
+
 std::string_view FixedFields(Section section) {
   switch (section) {
     case Section::kRegular:
@@ -239,7 +257,7 @@ std::string FaultText(Section section, LineFault fault, std::string_view line) {
     case LineFault::kReference:
       return "the reference in columns 3-7 must be the chapter (1-28) and the verse (1-80), each "
              "right-aligned in two columns, with \":\" between them, as \" 5: 3\"; found " +
-             ShownColumns(line, 3, 7);
+             ShownColumns(line, 3, 7) + OutOfRange(line.substr(2, 5));
     case LineFault::kMarks:
       return "the reference marks in columns 9-13 need \"V\" in column 10 (CV Ref) or \"O\" in "
              "column 13 (CO Ref); found " +

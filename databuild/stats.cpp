@@ -42,6 +42,18 @@ std::string PerVerse(int questions, int verses) {
 
 }  // namespace
 
+std::string Wrapped(std::string_view text, std::size_t width) {
+  std::string out;
+  while (text.size() > width) {
+    std::size_t cut = text.rfind(' ', width);
+    if (cut == std::string_view::npos || cut == 0) cut = text.find(' ');
+    if (cut == std::string_view::npos) break;
+    out.append(text.substr(0, cut)) += '\n';
+    text.remove_prefix(cut + 1);
+  }
+  return out.append(text) += '\n';
+}
+
 Coverage CountCoverage(const std::vector<QuestionLine>& good) {
   Coverage c;
   for (const QuestionLine& q : good) {
@@ -93,8 +105,10 @@ std::string CoverageTable(const Coverage& coverage, const VerseTable* verses) {
   for (const Column& col : kColumns) out += Cell(total[static_cast<std::size_t>(col.kind)]);
   if (verses) out += PerVerse(all, all_verses);
   out += '\n';
-  if (verses)
-    out += "Questions per verse: all kinds together, over the verses of " + verses->source + ".\n";
+  if (verses) {
+    out += Wrapped("Per verse: the questions of every kind over the chapter's verses in " +
+                   verses->source + ".");
+  }
 
   // What is missing: a kind missing everywhere once, a chapter missing
   // everything once, the rest chapter by chapter.
@@ -105,22 +119,41 @@ std::string CoverageTable(const Coverage& coverage, const VerseTable* verses) {
     kind_missing[static_cast<int>(col.kind)] = true;
     missing += std::string("  no ") + col.name + " questions in any chapter\n";
   }
+  // Chapters in a row that miss the same kinds share one line.
+  std::string before;
+  int from = 0;
+  const auto flush = [&](int to) {
+    if (before.empty()) return;
+    missing += from == to ? "  chapter " + std::to_string(from)
+                          : "  chapters " + std::to_string(from) + " to " + std::to_string(to);
+    missing += ": " + before + "\n";
+  };
   for (int c = 1; c <= kChapters; ++c) {
-    std::string kinds;
+    std::vector<const char*> kinds;
     int empty = 0;
     for (const Column& col : kColumns) {
       if (coverage.At(c, col.kind) != 0) continue;
       ++empty;
-      if (kind_missing[static_cast<int>(col.kind)]) continue;
-      kinds += kinds.empty() ? "" : ", ";
-      kinds += col.name;
+      if (!kind_missing[static_cast<int>(col.kind)]) kinds.push_back(col.name);
     }
+    std::string what;
     if (empty == kKinds) {
-      missing += "  chapter " + std::to_string(c) + ": no questions of any kind\n";
+      what = "no questions of any kind";
     } else if (!kinds.empty()) {
-      missing += "  chapter " + std::to_string(c) + ": no " + kinds + " questions\n";
+      what = "no";
+      for (std::size_t k = 0; k < kinds.size(); ++k) {
+        what += k == 0 ? " " : k + 1 == kinds.size() ? " or " : ", ";
+        what += kinds[k];
+      }
+      what += " questions";
+    }
+    if (what != before) {
+      flush(c - 1);
+      before = what;
+      from = c;
     }
   }
+  flush(kChapters);
   if (missing.empty()) {
     out += "Every chapter has questions of every kind.\n";
   } else {
@@ -138,13 +171,16 @@ int StatsCommand(const std::optional<std::string>& file, std::ostream& out, std:
   out << "Questions of " << named->shown << " by chapter and kind\n\n";
   out << CoverageTable(CountCoverage(checked.good), verses.table ? &*verses.table : nullptr);
   if (!verses.table) {
-    out << (verses.line > 0 ? verses.file + ":" + std::to_string(verses.line) + ": " : "")
-        << verses.problem << (verses.line > 0 ? "; no questions per verse shown\n" : "\n");
+    out << Wrapped((verses.line > 0 ? verses.file + ":" + std::to_string(verses.line) + ": " : "") +
+                   verses.problem + (verses.line > 0 ? "; no questions per verse shown" : ""));
   }
   if (checked.problems.empty()) return 0;
-  out << checked.problems.size()
-      << (checked.problems.size() == 1 ? " formatting fault" : " formatting faults")
-      << ": the lines at fault are not counted; databuild --check lists them\n";
+  const std::size_t faults = checked.problems.size();
+  out << Wrapped(std::to_string(faults) +
+                 (faults == 1 ? " formatting fault: its line is not counted; databuild --check "
+                                "lists it"
+                              : " formatting faults: their lines are not counted; databuild "
+                                "--check lists them"));
   return 1;
 }
 

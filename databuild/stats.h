@@ -7,6 +7,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "databuild/check.h"
@@ -36,6 +37,10 @@ Coverage CountCoverage(const std::vector<QuestionLine>& good);
 /// verse (these two only with a verse table); a total row; empty cells
 /// marked "*" and listed under the table.
 std::string CoverageTable(const Coverage& coverage, const VerseTable* verses);
+
+/// `text` broken at blanks into lines of `width` columns at most (a word
+/// wider than that stands alone), each ended by a line end.
+std::string Wrapped(std::string_view text, std::size_t width = 80);
 
 /// `databuild --stats [FILE]`: prints the table of FILE (found as
 /// `databuild --check` finds it) on `out`. Returns 0; 1 when there is no

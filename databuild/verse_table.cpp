@@ -65,8 +65,9 @@ VerseTableResult FindVerseTable(const console::WorkDir& dir, const std::filesyst
         "the shipped verse table " + there->string() + " (there is none in the working directory)");
   }
   VerseTableResult none;
-  none.problem = "there is no verse table VERSES.TXT in the working directory nor in " +
-                 shipped.string() + "; verses were not checked against their chapters";
+  none.problem = "there is no verse table VERSES.TXT in the working directory" +
+                 (shipped.empty() ? std::string() : " nor in " + shipped.string()) +
+                 "; verses were not checked against their chapters";
   return none;
 }
 
