@@ -13,9 +13,8 @@ struct Column {
   const char* name;     // in the list under the table
 };
 constexpr Column kColumns[kKinds] = {
-    {Kind::kSetA, "a", "regular set a"}, {Kind::kSetB, "b", "regular set b"},
-    {Kind::kSetC, "c", "regular set c"}, {Kind::kFtv, "FTV", "FTV"},
-    {Kind::kCv, "CV", "CV Ref"},         {Kind::kCo, "CO", "CO Ref"},
+    {Kind::kSetA, "a", "set a"}, {Kind::kSetB, "b", "set b"}, {Kind::kSetC, "c", "set c"},
+    {Kind::kFtv, "FTV", "FTV"},  {Kind::kCv, "CV", "CV Ref"}, {Kind::kCo, "CO", "CO Ref"},
     {Kind::kSit, "SIT", "SIT"},
 };
 
@@ -157,7 +156,8 @@ std::string CoverageTable(const Coverage& coverage, const VerseTable* verses) {
   if (missing.empty()) {
     out += "Every chapter has questions of every kind.\n";
   } else {
-    out += std::string(1, kMark) + " no questions there:\n" + missing;
+    out += std::string(1, kMark) +
+           " no questions there (set a, b, c: regular questions of that set):\n" + missing;
   }
   return out;
 }
