@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 
+#include "databuild/stats.h"
 #include "tests/support/scratch_dir.h"
 
 namespace databuild {
@@ -136,6 +138,47 @@ TEST(FindWarnings, CountAsProblemsOnlyWhenStrict) {
     if (!c.out.empty()) {
       EXPECT_EQ(out.str(), c.out);
     }
+  }
+}
+
+}  // namespace
+}  // namespace databuild
+
+namespace databuild {
+namespace {
+
+// What is not text, or has a line of 10 MB, gets faults and warnings on
+// lines of the file, never a crash, from --check and --stats alike.
+TEST(FindWarnings, EveryFindingOfOddInputNamesALine) {
+  const std::string ends =
+      "\r\n=\r\n   1: 1\t V   \tb Who?\r\n=\r\n   1: 1\tFTV \tp 9 A\r\n=\r\n"
+      "   1: 1 A: 'B'\r\n=\r\n";
+  struct Case {
+    std::string text;
+    int code;
+    std::string last;
+  };
+  const Case cases[] = {
+      {std::string("\0\1\2\3\4\5\6\7\x08", 9), 1, "2 problems, 0 warnings"},  // short, no end
+      {std::string(10'000'000, 'x') + ends, 1, "3 problems, 0 warnings"},     // columns 3-9
+      {"   1: 1 a Why? " + std::string(10'000'000, 'y') + ends, 0, "0 problems, 1 warning"},
+  };
+  testsupport::ScratchDir dir;
+  for (const Case& c : cases) {
+    dir.Put("Mat.dsk", c.text);
+    std::ostringstream out, stats, err;
+    EXPECT_EQ(CheckCommand(std::nullopt, out, err, {dir.path(), "", false}), c.code);
+    EXPECT_EQ(StatsCommand(std::nullopt, stats, err, {dir.path(), "", false}), c.code);
+    std::istringstream rows(out.str());
+    std::string row, last;
+    while (std::getline(rows, row)) {
+      last = row;
+      if (row.starts_with("databuild: there is no verse table")) continue;
+      if (!row.starts_with("Mat.dsk:")) break;
+      EXPECT_GE(std::atoi(row.c_str() + 8), 1) << row.substr(0, 80);
+      EXPECT_LE(std::atoi(row.c_str() + 8), 8) << row.substr(0, 80);
+    }
+    EXPECT_EQ(last, c.last);
   }
 }
 
