@@ -133,7 +133,8 @@ int CheckCommand(const std::optional<std::string>& file, std::ostream& out, std:
           << "; verses were not checked against their chapters\n";
       ++warnings;
     } else {
-      out << "databuild: " << verses.problem << '\n';
+      out << "databuild: " << verses.problem
+          << "; verses were not checked against their chapters\n";
     }
   }
   const std::vector<Problem> found =

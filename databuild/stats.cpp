@@ -172,7 +172,7 @@ int StatsCommand(const std::optional<std::string>& file, std::ostream& out, std:
   out << CoverageTable(CountCoverage(checked.good), verses.table ? &*verses.table : nullptr);
   if (!verses.table) {
     out << Wrapped((verses.line > 0 ? verses.file + ":" + std::to_string(verses.line) + ": " : "") +
-                   verses.problem + (verses.line > 0 ? "; no questions per verse shown" : ""));
+                   verses.problem + "; no questions per verse shown");
   }
   if (checked.problems.empty()) return 0;
   const std::size_t faults = checked.problems.size();

@@ -66,8 +66,7 @@ VerseTableResult FindVerseTable(const console::WorkDir& dir, const std::filesyst
   }
   VerseTableResult none;
   none.problem = "there is no verse table VERSES.TXT in the working directory" +
-                 (shipped.empty() ? std::string() : " nor in " + shipped.string()) +
-                 "; verses were not checked against their chapters";
+                 (shipped.empty() ? std::string() : " nor in " + shipped.string());
   return none;
 }
 

@@ -25,7 +25,8 @@ struct VerseTable {
 };
 
 /// The table, or what is wrong with it: the number of a line of the table
-/// (0 when there is no table at all) and what is wrong, in words.
+/// (0 when there is no table at all) and what is wrong, in words (what
+/// follows from it is the caller's to say).
 struct VerseTableResult {
   std::optional<VerseTable> table;
   std::string file;  // the table's file as the message names it
