@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdint>
+#include <functional>
 #include <string>
-#include <unordered_map>
 
 #include "databuild/routing.h"
 
@@ -72,22 +73,66 @@ std::string Characters(std::size_t n) {
   return std::to_string(n) + (n == 1 ? " character" : " characters");
 }
 
+std::string Folded(std::string text) {
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return text;
+}
+
 std::string Quoted(std::string_view text) {
   std::string out = "\"";
   for (char c : text) out += c == '\t' ? ' ' : c;
   return out + "\"";
 }
 
+/// The first index stored under each 64-bit key: an open-addressed table
+/// sized once, so that a line costs no allocation.
+class FirstByKey {
+ public:
+  explicit FirstByKey(std::size_t keys) {
+    std::size_t size = 16;
+    while (size < 2 * keys) size *= 2;
+    slots_.assign(size, Slot{});
+    mask_ = size - 1;
+  }
+  /// The index first stored under `key`; `index` when there was none, which
+  /// is then stored.
+  int FirstOr(std::uint64_t key, int index) {
+    for (std::size_t at = key & mask_;; at = (at + 1) & mask_) {
+      Slot& slot = slots_[at];
+      if (slot.index < 0) {
+        slot = {key, index};
+        return index;
+      }
+      if (slot.key == key) return slot.index;
+    }
+  }
+
+ private:
+  struct Slot {
+    std::uint64_t key = 0;
+    int index = -1;
+  };
+  std::vector<Slot> slots_;
+  std::size_t mask_ = 0;
+};
+
+std::uint64_t HashOf(std::string_view text) {
+  return std::hash<std::string_view>{}(text);
+}
+
 class Finder {
  public:
   Finder(const std::vector<QuestionLine>& lines, const VerseTable* verses)
-      : lines_(lines), verses_(verses) {}
+      : lines_(lines), verses_(verses), first_of_(2 * lines.size()), opening_of_(lines.size()) {}
 
   std::vector<Problem> Run() {
-    for (const QuestionLine& q : lines_) {
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+      const QuestionLine& q = lines_[i];
       if (verses_) VerseInChapter(q);
-      SameQuestion(q);
-      if (q.section == Section::kFtv) FtvOpenings(q);
+      SameQuestion(i);
+      if (q.section == Section::kFtv) FtvOpenings(i);
       Conventions(q);
       CutText(q);
     }
@@ -113,11 +158,11 @@ class Finder {
   /// The same question twice in one section: the same reference and the
   /// same text, set apart from case, blanks and closing punctuation; in the
   /// reference section for the same kind (CV Ref or CO Ref), in the FTV
-  /// section with the same type code.
-  void SameQuestion(const QuestionLine& q) {
-    const std::string_view ref = q.line.substr(2, 5);
-    std::string key = std::to_string(static_cast<int>(q.section));
-    key += ref;
+  /// section with the same type code. The lines are looked up by a hash of
+  /// what must be the same; a line found so is compared in full before it
+  /// is named.
+  void SameQuestion(std::size_t index) {
+    const QuestionLine& q = lines_[index];
     std::array<std::string_view, 2> kinds{"", ""};
     switch (q.section) {
       case Section::kReference:
@@ -131,17 +176,29 @@ class Finder {
         kinds[0] = "-";
         break;
     }
-    key += SameQuestionKey(KeptText(q));
+    SameQuestionKey(KeptText(q), text_);
     int other = 0;
     for (std::string_view kind : kinds) {
       if (kind.empty()) continue;
-      const auto [at, fresh] = first_of_.try_emplace(key + '\t' + std::string(kind), q.number);
-      if (!fresh && (other == 0 || at->second < other)) other = at->second;
+      key_.assign(1, static_cast<char>('0' + static_cast<int>(q.section)));
+      key_ += q.line.substr(2, 5);
+      key_ += kind;
+      key_ += '\t';
+      key_ += text_;
+      const int first = first_of_.FirstOr(HashOf(key_), static_cast<int>(index));
+      if (first == static_cast<int>(index)) continue;
+      const QuestionLine& before = lines_[static_cast<std::size_t>(first)];
+      if (before.section != q.section || before.line.substr(2, 5) != q.line.substr(2, 5) ||
+          SameQuestionKey(KeptText(before)) != text_) {
+        continue;  // only the hashes met
+      }
+      if (other == 0 || before.number < other) other = before.number;
     }
     if (other == 0) return;
-    Add(q, "the same question as line " + std::to_string(other) + " (the same verse " + Shown(ref) +
-               " and the same text, apart from letter case, blanks and the "
-               "punctuation at its end)");
+    Add(q, "the same question as line " + std::to_string(other) + " (the same verse " +
+               Shown(q.line.substr(2, 5)) +
+               " and the same text, apart from letter case, blanks and the punctuation at its "
+               "end)");
   }
 
   /// FTV records of one pool whose openings read the same on different
@@ -149,48 +206,58 @@ class Finder {
   /// quotation code or an "FTVR" variant; for each pool and opening the
   /// first record and the first on another verse than that one are kept,
   /// which is all a later record needs to find one on a verse of its own.
-  void FtvOpenings(const QuestionLine& q) {
+  void FtvOpenings(std::size_t index) {
+    const QuestionLine& q = lines_[index];
     const std::optional<FtvLine> ftv = ParseFtv(q.line, FtvReading::kSecond);
     if (!ftv) return;
     const std::string opening = FtvOpening(ftv->text);
-    std::string key = opening;
-    std::transform(key.begin(), key.end(), key.begin(), [](char c) {
-      return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-    Openings& seen = openings_[key];
+    const std::string key = Folded(opening);
+    const int slot = opening_of_.FirstOr(HashOf(key), static_cast<int>(openings_.size()));
+    if (slot == static_cast<int>(openings_.size())) openings_.emplace_back();
+    Openings& seen = openings_[static_cast<std::size_t>(slot)];
+    const auto ref_of = [this](int at) {
+      return lines_[static_cast<std::size_t>(at - 1)].line.substr(2, 5);
+    };
+    const int here = static_cast<int>(index) + 1;
     int other = 0;
-    std::string_view other_ref;
     std::string pools;
     int pool_count = 0;
     for (std::size_t p = 0; p < kFtvPools.size(); ++p) {
       const FtvRoute route = Route(kFtvPools[p], *ftv);
       if (!((route.own && !ftv->IsQuotation()) || route.variants)) continue;
-      Seen& first = seen.first[p];
-      Seen& second = seen.second[p];
-      const Seen* clash = nullptr;
-      if (first.line == 0) {
-        first = {q.number, ftv->ref};
-      } else if (first.ref != ftv->ref) {
-        clash = &first;
-        if (second.line == 0) second = {q.number, ftv->ref};
-      } else if (second.line != 0) {
-        clash = &second;
+      int& first = seen.first[p];
+      int& second = seen.second[p];
+      int clash = 0;
+      if (first == 0) {
+        first = here;
+      } else if (ref_of(first) != ftv->ref) {
+        clash = first;
+        if (second == 0) second = here;
+      } else if (second != 0) {
+        clash = second;
       }
-      if (!clash) continue;
-      if (other == 0 || clash->line < other) {
-        other = clash->line;
-        other_ref = clash->ref;
+      if (clash == 0 || (other != 0 && clash == other)) {
+        if (clash != 0) pools += (pool_count++ > 0 ? ", " : "") + std::string(kFtvPools[p].name);
+        continue;
       }
-      if (pool_count++ > 0) pools += ", ";
-      pools += kFtvPools[p].name;
+      // Found by its hash: a line whose opening is another is no clash.
+      const std::optional<FtvLine> them =
+          ParseFtv(lines_[static_cast<std::size_t>(clash - 1)].line, FtvReading::kSecond);
+      if (Folded(FtvOpening(them->text)) != key) continue;
+      if (other == 0 || lines_[static_cast<std::size_t>(clash - 1)].number <
+                            lines_[static_cast<std::size_t>(other - 1)].number) {
+        other = clash;
+      }
+      pools += (pool_count++ > 0 ? ", " : "") + std::string(kFtvPools[p].name);
     }
     if (other == 0) return;
+    const QuestionLine& them = lines_[static_cast<std::size_t>(other - 1)];
     Add(q, "the FTV opening " + Quoted(opening) + " of verse " + Shown(ftv->ref) +
-               " is also the opening of verse " + Shown(other_ref) + " (line " +
-               std::to_string(other) + "), in " +
+               " is also the opening of verse " + Shown(them.line.substr(2, 5)) + " (line " +
+               std::to_string(them.number) + "), in " +
                (pool_count == static_cast<int>(kFtvPools.size())
                     ? std::string("every FTV pool")
-                    : "the pool" + std::string(pool_count > 1 ? "s " : " ") + pools) +
+                    : std::string(pool_count > 1 ? "the pools " : "the pool ") + pools) +
                "; a quiz master reading it cannot tell which verse is meant");
   }
 
@@ -239,20 +306,20 @@ class Finder {
     Add(q, message);
   }
 
-  struct Seen {
-    int line = 0;
-    std::string_view ref;
-  };
+  /// For each pool, the first record with one opening and the first on
+  /// another verse than that one, as 1 + their index in `lines_` (0: none).
   struct Openings {
-    std::array<Seen, kFtvPools.size()> first;
-    std::array<Seen, kFtvPools.size()> second;
+    std::array<int, kFtvPools.size()> first{};
+    std::array<int, kFtvPools.size()> second{};
   };
 
   const std::vector<QuestionLine>& lines_;
   const VerseTable* verses_;
   std::vector<Problem> found_;
-  std::unordered_map<std::string, int> first_of_;  // same-question key -> first line
-  std::unordered_map<std::string, Openings> openings_;
+  std::string text_, key_;  // buffers kept from line to line
+  FirstByKey first_of_;     // hash of what makes a question the same -> its first line
+  FirstByKey opening_of_;   // hash of an FTV opening -> its entry of openings_
+  std::vector<Openings> openings_;
 };
 
 }  // namespace
@@ -275,21 +342,28 @@ std::string FtvOpening(std::string_view text) {
 
 std::string SameQuestionKey(std::string_view text) {
   std::string out;
+  SameQuestionKey(text, out);
+  return out;
+}
+
+void SameQuestionKey(std::string_view text, std::string& out) {
+  out.resize(text.size());
+  char* const begin = out.data();
+  char* end = begin;
   bool blank = false;
   for (char c : text) {
     if (IsBlankOrTab(c)) {
-      blank = !out.empty();
+      blank = end != begin;
       continue;
     }
-    if (blank) out += ' ';
+    if (blank) *end++ = ' ';
     blank = false;
-    out += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    *end++ = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
   }
-  while (!out.empty() &&
-         (out.back() == ' ' || (std::ispunct(static_cast<unsigned char>(out.back())) != 0))) {
-    out.pop_back();
-  }
-  return out;
+  while (end != begin && std::ispunct(static_cast<unsigned char>(end[-1])) != 0) --end;
+  // Blanks before the closing punctuation went with the run they stood in.
+  while (end != begin && end[-1] == ' ') --end;
+  out.resize(static_cast<std::size_t>(end - begin));
 }
 
 std::vector<Problem> FindWarnings(const std::vector<QuestionLine>& lines,

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -30,5 +31,7 @@ std::string FtvOpening(std::string_view text);
 /// letter case, runs of blanks and tabs, blanks at either end and the
 /// punctuation at its end.
 std::string SameQuestionKey(std::string_view text);
+/// The same into `out`, whose buffer serves from one line to the next.
+void SameQuestionKey(std::string_view text, std::string& out);
 
 }  // namespace databuild
