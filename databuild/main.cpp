@@ -61,8 +61,9 @@ int main(int argc, char** argv) {
   if (line.exit_code) return *line.exit_code;
 
   const bool check = line.options.Has("--check"), stats = line.options.Has("--stats");
-  if (check && stats)
+  if (check && stats) {
     return console::UsageError(kProgram, "'--check' and '--stats' go apart", std::cerr);
+  }
   if (line.options.Has("--strict") && !check) {
     return console::UsageError(kProgram, "'--strict' goes with '--check'", std::cerr);
   }
