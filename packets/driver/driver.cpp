@@ -406,6 +406,7 @@ bool RunOnce(Run& run, const Environment& env) {
   run.dir.OpenWrite(st.F8).Close();
   run.dir.OpenWrite(st.F9).Close();
   run.dir.OpenWrite(st.F10).Close();
+  st.PACKET.clear();
 
   st.MINQZ1 = st.MINQZ;
   st.RQUIZ1 = st.RQUIZ;
@@ -436,9 +437,12 @@ bool RunOnce(Run& run, const Environment& env) {
   files.Close();
 
   CopyRunNotes(run);
+  // The packet file and the usage record are complete before the PDF copy
+  // is tried, so its failure costs neither.
+  const std::optional<std::string> pdf_problem = phases::WritePacketPdf(run);
 
   ClosingMessages(run);
-  styles::THANK(con, st.NAME4);
+  styles::THANK(con, st.NAME4, pdf_problem);
   return true;
 }
 

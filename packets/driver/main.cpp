@@ -16,11 +16,12 @@ namespace {
 constexpr console::OptionForm kOptions[] = {
     {"--seed", console::OptionValue::kRequired},
     {"--setup", console::OptionValue::kRequired},
+    {"--paper", console::OptionValue::kRequired},
 };
 
 constexpr console::ProgramText kProgram{
     "packets", "packets (Oristan) 29.0",
-    "Usage: packets [--seed N]\n"
+    "Usage: packets [--seed N] [--paper letter|a4]\n"
     "       packets --setup DIR\n"
     "       packets --help | --version\n",
     "\n"
@@ -32,6 +33,8 @@ constexpr console::ProgramText kProgram{
     "  --seed N     start the random draws from N (a whole number from 0 to\n"
     "               18446744073709551615) instead of the clock: the same style\n"
     "               on the same data then gives the same packet again\n"
+    "  --paper a4   lay out the print-ready copy NAME.pdf on A4 paper (the\n"
+    "               default is letter)\n"
     "  --setup DIR  make DIR a working directory: create it if need be and copy in\n"
     "               the verse table VERSES.TXT, the template style New.spe and the\n"
     "               style list Specs.lst (files already there are kept)\n"
@@ -67,13 +70,23 @@ int main(int argc, char** argv) {
     }
   }
 
+  bool a4 = false;
+  if (std::optional<std::string> paper = line.options.Value("--paper")) {
+    if (*paper != "a4" && *paper != "letter") {
+      return console::UsageError(kProgram, "'--paper' is 'letter' or 'a4', not '" + *paper + "'",
+                                 std::cerr);
+    }
+    a4 = *paper == "a4";
+  }
+
   return console::RunProgram(
-      [seed] {
+      [seed, a4] {
         auto con = console::OpenTerminal();
         std::unique_ptr<console::Clock> clock = packets::driver::RunClock(seed);
         console::Random rng(*clock);
         console::WorkDir dir(".");
         auto state = std::make_unique<packets::RunState>();
+        state->A4 = a4;
         packets::Run run{*state, *con, rng, dir};
         packets::driver::RunPackets(run);
       },
