@@ -70,13 +70,15 @@ constexpr int kCardColumns = 46;  // the card heading and continuation lines
 
 std::vector<pdf::Page> CardLayout(std::string_view packet) {
   const std::vector<std::string> lines = SplitAtLineEnds(packet);
+  // One size for every card of the packet, so that the cards of a quiz
+  // look alike.
+  const int columns = std::max(kCardColumns, Widest(lines));
   std::vector<pdf::Page> out;
   for (std::size_t first = 0; first < lines.size(); first += kCardLines) {
     const std::vector<std::string> card(
         lines.begin() + static_cast<long>(first),
         lines.begin() + static_cast<long>(std::min(lines.size(), first + kCardLines)));
-    out.push_back(
-        TextPage(card, kCard, kInch / 4, std::max(kCardColumns, Widest(card)), kCardLines, 10));
+    out.push_back(TextPage(card, kCard, kInch / 4, columns, kCardLines, 10));
   }
   return out;
 }
