@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <iterator>
 
 namespace packets::output {
 
@@ -21,26 +23,66 @@ Size PaperSize(Paper paper) {
   return paper == Paper::kA4 ? Size{595.28, 841.89} : Size{612, 792};
 }
 
-int Widest(const std::vector<std::string>& lines) {
+using Lines = std::vector<std::string_view>;
+
+/// The lines of `text`, split at CR LF; a final CR LF starts no line.
+Lines LineViews(std::string_view text) {
+  Lines lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t end = text.find("\r\n", start);
+    if (end == std::string_view::npos) {
+      lines.push_back(text.substr(start));
+      break;
+    }
+    lines.push_back(text.substr(start, end - start));
+    start = end + 2;
+  }
+  return lines;
+}
+
+/// The pages of a page-layout packet: split at every form feed; one at
+/// the very end starts no page.
+std::vector<Lines> PageViews(std::string_view packet) {
+  std::vector<Lines> pages;
+  std::size_t start = 0;
+  while (start < packet.size()) {
+    const std::size_t ff = packet.find('\f', start);
+    pages.push_back(
+        LineViews(packet.substr(start, ff == std::string_view::npos ? ff : ff - start)));
+    if (ff == std::string_view::npos) break;
+    start = ff + 1;
+  }
+  return pages;
+}
+
+int Widest(const Lines& lines) {
   std::size_t w = 0;
-  for (const std::string& l : lines) w = std::max(w, l.size());
+  for (const std::string_view l : lines) w = std::max(w, l.size());
   return static_cast<int>(w);
 }
 
 /// A page of `lines` from the top left corner inside `margin`, the font
 /// fitted to `columns` characters and `rows` lines.
-pdf::Page TextPage(const std::vector<std::string>& lines, Size paper, double margin, int columns,
-                   int rows, double largest) {
+pdf::Page TextPage(const Lines& lines, Size paper, double margin, int columns, int rows,
+                   double largest) {
   pdf::Page page;
   page.width = paper.width;
   page.height = paper.height;
   const double width = paper.width - 2 * margin, height = paper.height - 2 * margin;
   page.font_size = FitFontSize(columns, rows, width, height, largest);
-  const double leading = std::min(kLineSpacing * page.font_size, height / std::max(rows, 1));
+  // In hundredths of a point, as the file writes it, so that every line
+  // below the first moves by the same amount.
+  const double leading =
+      std::floor(std::min(kLineSpacing * page.font_size, height / std::max(rows, 1)) * 100) / 100;
   double y = paper.height - margin - kAscent * page.font_size;
-  for (const std::string& line : lines) {
+  std::size_t chars = 0;
+  for (const std::string_view line : lines) chars += line.size();
+  page.chars.reserve(chars);
+  page.texts.reserve(lines.size());
+  for (const std::string_view line : lines) {
     // Empty lines only move down; the text read back keeps them.
-    page.texts.push_back({margin, y, line});
+    page.Add(margin, y, line);
     y -= leading;
   }
   return page;
@@ -49,14 +91,15 @@ pdf::Page TextPage(const std::vector<std::string>& lines, Size paper, double mar
 // ---------------------------------------------------------------- pages
 
 std::vector<pdf::Page> PageLayout(std::string_view packet, int lpp, Paper paper) {
-  const std::vector<std::vector<std::string>> pages = PacketPageLines(packet);
+  const std::vector<Lines> pages = PageViews(packet);
   int columns = 78, rows = std::max(lpp, 1);
-  for (const auto& lines : pages) {
+  for (const Lines& lines : pages) {
     columns = std::max(columns, Widest(lines));
     rows = std::max(rows, static_cast<int>(lines.size()));
   }
   std::vector<pdf::Page> out;
-  for (const auto& lines : pages) {
+  out.reserve(pages.size());
+  for (const Lines& lines : pages) {
     out.push_back(TextPage(lines, PaperSize(paper), kInch / 2, columns, rows, 12));
   }
   return out;
@@ -69,15 +112,14 @@ constexpr Size kCard{5 * kInch, 3 * kInch};
 constexpr int kCardColumns = 46;  // the card heading and continuation lines
 
 std::vector<pdf::Page> CardLayout(std::string_view packet) {
-  const std::vector<std::string> lines = SplitAtLineEnds(packet);
+  const Lines lines = LineViews(packet);
   // One size for every card of the packet, so that the cards of a quiz
   // look alike.
   const int columns = std::max(kCardColumns, Widest(lines));
   std::vector<pdf::Page> out;
   for (std::size_t first = 0; first < lines.size(); first += kCardLines) {
-    const std::vector<std::string> card(
-        lines.begin() + static_cast<long>(first),
-        lines.begin() + static_cast<long>(std::min(lines.size(), first + kCardLines)));
+    const Lines card(lines.begin() + static_cast<long>(first),
+                     lines.begin() + static_cast<long>(std::min(lines.size(), first + kCardLines)));
     out.push_back(TextPage(card, kCard, kInch / 4, columns, kCardLines, 10));
   }
   return out;
@@ -132,7 +174,7 @@ std::array<std::string, kColumns> Cells(std::string_view line) {
 std::vector<TabQuiz> TabQuizzes(std::string_view packet) {
   std::vector<TabQuiz> quizzes;
   bool open = false, in_table = false;
-  for (const std::string& line : SplitAtLineEnds(packet)) {
+  for (const std::string_view line : LineViews(packet)) {
     if (!open) {
       quizzes.emplace_back();
       open = true;
@@ -224,7 +266,7 @@ class TableWriter {
     double y = paper_.height - kInch / 2 - kAscent * kTabFont;
     for (std::size_t i = 0; i < titles_.size(); ++i) {
       const std::string text = titles_[i] + (continued && i == 0 ? "    (continued)" : "");
-      out_.back().texts.push_back({kInch / 2, y, text});
+      out_.back().Add(kInch / 2, y, text);
       y -= kTabLeading;
     }
     table_top_ = cursor_ = y - kTabLeading / 2;
@@ -237,7 +279,7 @@ class TableWriter {
     for (std::size_t c = 0; c < cells.size(); ++c) {
       double y = cursor_ - kCellPad - kAscent * kTabFont;
       for (const std::string& line : cells[c]) {
-        out_.back().texts.push_back({edges_[c] + cw, y, line});
+        out_.back().Add(edges_[c] + cw, y, line);
         y -= kTabLeading;
       }
     }
@@ -268,30 +310,13 @@ std::vector<pdf::Page> TabLayout(std::string_view packet, Paper paper) {
 }  // namespace
 
 std::vector<std::string> SplitAtLineEnds(std::string_view text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    const std::size_t end = text.find("\r\n", start);
-    if (end == std::string_view::npos) {
-      lines.emplace_back(text.substr(start));
-      break;
-    }
-    lines.emplace_back(text.substr(start, end - start));
-    start = end + 2;
-  }
-  return lines;
+  const Lines views = LineViews(text);
+  return std::vector<std::string>(views.begin(), views.end());
 }
 
 std::vector<std::vector<std::string>> PacketPageLines(std::string_view packet) {
   std::vector<std::vector<std::string>> pages;
-  std::size_t start = 0;
-  while (start < packet.size()) {
-    const std::size_t ff = packet.find('\f', start);
-    pages.push_back(
-        SplitAtLineEnds(packet.substr(start, ff == std::string_view::npos ? ff : ff - start)));
-    if (ff == std::string_view::npos) break;
-    start = ff + 1;
-  }
+  for (const Lines& lines : PageViews(packet)) pages.emplace_back(lines.begin(), lines.end());
   return pages;
 }
 

@@ -84,7 +84,7 @@ TEST(PdfPages, PagesAndCardsHoldExactlyThePacketsLines) {
           }
           for (const pdf::Text& t : page.texts) {
             EXPECT_GE(t.x, margin);
-            EXPECT_LE(t.x + t.bytes.size() * pdf::kCourierAdvance * page.font_size,
+            EXPECT_LE(t.x + t.size * pdf::kCourierAdvance * page.font_size,
                       page.width - margin + 0.01);
             EXPECT_GE(t.y - 0.25 * page.font_size, margin);
             EXPECT_LE(t.y + 0.75 * page.font_size, page.height - margin + 0.01);

@@ -17,9 +17,10 @@ inline constexpr double kCourierAdvance = 0.6;
 
 /// One line of text, its first character's baseline starting at (x, y).
 /// Lengths are in points (1/72 inch) from the page's bottom left corner.
+/// Its characters are `size` bytes of its page's `chars` from `begin`.
 struct Text {
   double x = 0, y = 0;
-  std::string bytes;  // Windows-1252 characters, written as they are
+  std::size_t begin = 0, size = 0;
 };
 
 /// A straight rule from (x1, y1) to (x2, y2).
@@ -30,8 +31,18 @@ struct Rule {
 struct Page {
   double width = 612, height = 792;
   double font_size = 12;
+  std::string chars;  // the Windows-1252 characters of every line, in turn
   std::vector<Text> texts;
   std::vector<Rule> rules;
+
+  /// Adds a line of text, its characters written as they are.
+  void Add(double x, double y, std::string_view bytes) {
+    texts.push_back({x, y, chars.size(), bytes.size()});
+    chars.append(bytes);
+  }
+  std::string_view Bytes(const Text& t) const {
+    return std::string_view(chars).substr(t.begin, t.size);
+  }
 };
 
 /// The whole PDF file for `pages`, in order.

@@ -24,7 +24,7 @@ TEST(PdfWriter, AnyTextComesBackAndTheStructureHolds) {
         std::string text = tricky[gen() % std::size(tricky)];
         const std::size_t n = gen() % 90;
         for (std::size_t i = 0; i < n; ++i) text += static_cast<char>(gen() % 256);
-        p.texts.push_back({36, 700.0 - 12 * line, text});
+        p.Add(36, 700.0 - 12 * line, text);
         want.back().push_back(text);
       }
       if (gen() % 2) p.rules.push_back({36, 40, 576, 40.5});
@@ -39,7 +39,7 @@ TEST(PdfWriter, AnyTextComesBackAndTheStructureHolds) {
 // The checker itself sees a wrong offset and a wrong stream length.
 TEST(PdfWriter, TheCheckerFindsBrokenOffsetsAndLengths) {
   Page page;
-  page.texts.push_back({36, 700, "Quiz 1"});
+  page.Add(36, 700, "Quiz 1");
   const std::string good = PdfBytes({page});
   ASSERT_EQ(CheckStructure(good), "");
   std::string shifted = good;
