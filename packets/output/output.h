@@ -65,7 +65,7 @@ void WriteUsageBlock(Run& run);
 /// After the last quiz: the packet OPUT wrote this run (st.PACKET) as the
 /// print-ready NAME4.pdf, written beside and renamed into place. When it
 /// cannot be written, why, in words (the packet file and the usage record
-/// are left as they are).
+/// are left as they are). A run that completed no quiz leaves no PDF.
 std::optional<std::string> WritePacketPdf(Run& run);
 
 }  // namespace packets::output

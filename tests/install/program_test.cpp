@@ -67,7 +67,8 @@ TEST(CommandLine, HelpAndVersionOnStandardOutputMistakesOnStandardError) {
     std::string err_begins;
   };
   const std::string usage_db = "Usage: databuild\n       databuild --check [FILE]\n";
-  const std::string usage_pk = "Usage: packets [--seed N]\n       packets --setup DIR\n";
+  const std::string usage_pk =
+      "Usage: packets [--seed N] [--paper letter|a4]\n       packets --setup DIR\n";
   const Case cases[] = {
       {DATABUILD_PATH, {"--help"}, 0, usage_db, ""},
       {DATABUILD_PATH, {"--version"}, 0, "databuild (Oristan) 13.0\n", ""},
@@ -80,6 +81,7 @@ TEST(CommandLine, HelpAndVersionOnStandardOutputMistakesOnStandardError) {
       {PACKETS_PATH, {"--seed"}, 2, "", "packets: '--seed' needs a value"},
       {PACKETS_PATH, {"--seed", "ten"}, 2, "", "packets: '--seed' needs a whole number"},
       {PACKETS_PATH, {"--check"}, 2, "", "packets: unknown argument '--check'"},
+      {PACKETS_PATH, {"--paper", "legal"}, 2, "", "packets: '--paper' is 'letter' or 'a4'"},
       {PACKETS_PATH, {"--setup", "w", "--seed", "1"}, 2, "", "packets: '--setup' makes no"},
   };
   testsupport::ScratchDir dir;

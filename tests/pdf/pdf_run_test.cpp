@@ -180,7 +180,7 @@ TEST_F(PdfRun, ReproducibleAndAFailedPdfCostsNothingElse) {
     if (con_->Text().find("Thank you for using") != std::string::npos) closing = con_->Text();
   };
   Go(SampleStyle("P"));
-  EXPECT_NE(closing.find("TEAM.pdf could not be written: the disk is full or refused it"),
+  EXPECT_NE(closing.find("TEAM.pdf could not be written: the file there could not be replaced"),
             std::string::npos)
       << closing;
   EXPECT_NE(closing.find("(TEAM.qui and TEAM.inf are complete)"), std::string::npos);
@@ -189,6 +189,22 @@ TEST_F(PdfRun, ReproducibleAndAFailedPdfCostsNothingElse) {
   for (const auto& entry : fs::directory_iterator(dir_.path())) {
     EXPECT_FALSE(entry.path().filename().string().starts_with("TEAM.pdf.tmp")) << "left behind";
   }
+
+  // Esc at the first quiz's approval: an empty packet, and no PDF of an
+  // earlier run left to disagree with it.
+  fs::remove(dir_.path() / "TEAM.pdf");
+  dir_.Put("TEAM.pdf", pdf);
+  con_->approve_each_quiz = true;
+  con_->approval = [](int) { return std::string("\x1b"); };
+  con_->on_read = [&] {
+    if (con_->Text().find("Thank you for using") != std::string::npos) closing = con_->Text();
+  };
+  Go(SampleStyle("P"));
+  EXPECT_EQ(dir_.Get("TEAM.qui"), "");
+  EXPECT_FALSE(dir_.Has("TEAM.pdf"));
+  EXPECT_NE(closing.find("TEAM.pdf could not be written: the packet holds no quiz"),
+            std::string::npos)
+      << closing;
 }
 
 }  // namespace
