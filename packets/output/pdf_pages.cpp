@@ -203,7 +203,7 @@ std::vector<TabQuiz> TabQuizzes(std::string_view packet) {
 /// Columns of the table in characters: Number, Type and Verse as wide as
 /// their widest text, Question and Answer sharing what is left.
 std::array<int, kColumns> ColumnWidths(int characters) {
-  std::array<int, kColumns> w{6, 4, 0, 0, 9};
+  std::array<int, kColumns> w{6, 5, 0, 0, 9};  // a type code has at most 5
   const int rest = std::max(characters - (w[0] + w[1] + w[4]) - 2 * kColumns, 2 * 10);
   w[2] = (rest + 1) / 2;
   w[3] = rest / 2;
