@@ -10,9 +10,12 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "console/headless.h"
+#include "packets/driver/driver.h"
 #include "packets/output/pdf_pages.h"
 #include "tests/selection/run_fixture.h"
 
@@ -205,6 +208,23 @@ TEST_F(PdfRun, ReproducibleAndAFailedPdfCostsNothingElse) {
   EXPECT_NE(closing.find("TEAM.pdf could not be written: the packet holds no quiz"),
             std::string::npos)
       << closing;
+
+  // Without a terminal: said on standard error, left out of the files
+  // written, and the run still complete.
+  fs::create_directory(dir_.path() / "TEAM.pdf");
+  console::HeadlessConsole headless;
+  console::FixedClock clock(5);
+  console::Random rng(clock);
+  console::WorkDir work(dir_.path());
+  auto st = std::make_unique<RunState>();
+  packets::Run run{*st, headless, rng, work};
+  std::ostringstream out, err;
+  EXPECT_EQ(driver::RunStyle(
+                run, "Team", [](const std::string&) { return std::nullopt; }, out, err),
+            0);
+  EXPECT_NE(err.str().find("TEAM.pdf could not be written"), std::string::npos) << err.str();
+  EXPECT_TRUE(out.str().starts_with("TEAM.qui\nTEAM.inf\npat.txt\n")) << out.str();
+  EXPECT_TRUE(dir_.Get("TEAM.qui") == packet);
 }
 
 }  // namespace
