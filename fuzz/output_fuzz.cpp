@@ -12,13 +12,20 @@
 //   the tab layout has a line per place between its three heading lines
 //   and "<pb>";
 // - a quiz's block of the usage record is 33 lines, and no listing line
-//   holds a line end.
+//   holds a line end;
+// - the print-ready PDF of each layout is sound (every cross-reference
+//   entry at its object, every stream as long as it says); in the page
+//   layout its pages hold exactly the lines between the form feeds, in the
+//   card layout exactly 18 lines of the packet each; in the tab layout the
+//   quiz has at least one page.
 #include <algorithm>
 #include <string>
 
 #include "fuzz/fuzz_support.h"
 #include "packets/output/layouts.h"
 #include "packets/output/output.h"
+#include "packets/output/pdf_check.h"
+#include "packets/output/pdf_pages.h"
 
 namespace {
 
@@ -41,6 +48,26 @@ std::vector<std::string> SplitLines(std::string_view text) {
   std::vector<std::string> lines;
   while (!in.Eof()) lines.push_back(in.ReadLine());
   return lines;
+}
+
+/// The quiz's PDF: sound, and holding the packet's text as it stands.
+void CheckPdf(const std::string& bytes, char out, int lpp) {
+  const std::string pdf = output::PacketPdf(bytes, out, lpp, output::Paper::kA4);
+  const std::string problem = output::pdf::CheckStructure(pdf);
+  Expect(problem.empty(), "the PDF is unsound: " + problem);
+  const auto pages = output::pdf::PageTexts(pdf);
+  if (out == 'P') {
+    Expect(pages == output::PacketPageLines(bytes), "the PDF pages are not the packet's pages");
+  } else if (out == 'c') {
+    const std::vector<std::string> lines = output::SplitAtLineEnds(bytes);
+    bool same = pages.size() == (lines.size() + 17) / 18;
+    for (std::size_t i = 0; same && i < lines.size(); ++i) {
+      same = pages[i / 18].size() > i % 18 && pages[i / 18][i % 18] == lines[i];
+    }
+    Expect(same, "the PDF cards are not the packet's cards");
+  } else {
+    Expect(!pages.empty(), "the tab-layout quiz has no PDF page");
+  }
 }
 
 }  // namespace
@@ -95,6 +122,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       Expect(Lines(bytes) == places + 4 && bytes.ends_with("<pb>\r\n"),
              "a tab-layout quiz is not one line per place between its headings and <pb>");
     }
+    CheckPdf(bytes, out, s.LPP);
   }
   const std::string block = output::UsageBlock(quiz);
   Expect(Lines(block) == 33 && block.ends_with("\r\n"), "a usage block is not 33 lines");

@@ -3,7 +3,9 @@
 // with specialties of every kind, run automatically, once with no
 // interrogative control and once with 30 percent interrogatives; each
 // against a baseline measured in the same run: reading every file the run
-// reads once and writing the packet file and the usage record once.
+// reads once and writing the packet file and the usage record once. The
+// print-ready PDF that every run writes is also timed alone, from the run's
+// packet file, as a share of the rest of the run.
 //   selection_bench [RUNS]
 #include <algorithm>
 #include <chrono>
@@ -19,6 +21,7 @@
 #include "console/random.h"
 #include "databuild/builder.h"
 #include "packets/driver/driver.h"
+#include "packets/output/pdf_pages.h"
 #include "packets/styles/pattern.h"
 #include "tests/support/answering_console.h"
 #include "tools/make_sample/sample_db.h"
@@ -74,6 +77,24 @@ void TimePatterns(int runs, const bench::Timing& baseline) {
   bench::PrintRatio(patterns, baseline);
 }
 
+/// The PDF of the run's packet made and written alone, and its share of
+/// the rest of the run (whose time includes it).
+void TimePdf(const fs::path& dir, int runs, const bench::Timing& run) {
+  const std::string packet = bench::ReadFiles(dir, {"BENCH.qui"}).at(0).data;
+  bench::ScratchDir plain("selection_bench_pdf");
+  std::size_t size = 0;
+  const bench::Timing pdf = bench::Best(runs, [&] {
+    const std::string bytes =
+        packets::output::PacketPdf(packet, 'P', 60, packets::output::Paper::kLetter);
+    size = bytes.size();
+    bench::WriteFile(plain.Path() / "BENCH.pdf", bytes);
+  });
+  std::printf("the PDF of the packet (%zu bytes) made and written alone\n", size);
+  bench::PrintTiming("pdf", pdf);
+  std::printf("  adds %.1f%% (CPU) to the rest of the run\n",
+              100.0 * pdf.cpu / std::max(1e-9, run.cpu - pdf.cpu));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -126,6 +147,7 @@ int main(int argc, char** argv) {
     std::printf("150 quizzes of 30 questions, IPC %d: best %.3f s CPU\n", ipc, best_cpu);
     const bench::Timing baseline = RunBaseline(dir, runs, best_cpu, best_wall);
     if (ipc == 50) TimePatterns(runs, baseline);
+    if (ipc == 50) TimePdf(dir, runs, {best_wall, best_cpu});
   }
   fs::remove_all(dir);
   return 0;

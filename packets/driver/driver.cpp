@@ -264,11 +264,18 @@ void ClosingMessages(Run& run) {
 namespace {
 
 /// A run without a terminal keeps, for its end, the names of the files it
-/// wrote (the packet and the usage record first) and its run notes.
-void TellFilesAndNotes(Run& run) {
+/// wrote (the packet and the usage record first, then the PDF copy) and its
+/// run notes; a PDF that could not be written is said on the spot.
+void TellFilesAndNotes(Run& run, const std::optional<std::string>& pdf_problem) {
   const RunState& st = run.st;
   Headless& h = *run.headless;
-  h.files.insert(h.files.begin(), {st.F8, st.F10, st.F12});
+  const std::string pdf = st.NAME4 + ".pdf";
+  if (pdf_problem) {
+    h.says << pdf << " could not be written: " << *pdf_problem << '\n';
+    h.files.insert(h.files.begin(), {st.F8, st.F10, st.F12});
+  } else {
+    h.files.insert(h.files.begin(), {st.F8, st.F10, pdf, st.F12});
+  }
   h.files.push_back(st.F9);
   auto notes = run.dir.OpenRead(st.F9);
   while (!notes.Eof()) {
@@ -443,6 +450,7 @@ Ending Pass(Run& run, const Environment& env, const std::string* style) {
   run.dir.OpenWrite(st.F8).Close();
   run.dir.OpenWrite(st.F9).Close();
   run.dir.OpenWrite(st.F10).Close();
+  st.PACKET.clear();
 
   st.MINQZ1 = st.MINQZ;
   st.RQUIZ1 = st.RQUIZ;
@@ -473,10 +481,13 @@ Ending Pass(Run& run, const Environment& env, const std::string* style) {
   files.Close();
 
   CopyRunNotes(run);
-  if (run.headless) TellFilesAndNotes(run);
+  // The packet file and the usage record are complete before the PDF copy
+  // is tried, so its failure costs neither.
+  const std::optional<std::string> pdf_problem = phases::WritePacketPdf(run);
+  if (run.headless) TellFilesAndNotes(run, pdf_problem);
 
   ClosingMessages(run);
-  styles::THANK(con, st.NAME4);
+  styles::THANK(con, st.NAME4, pdf_problem);
   return {st.EN ? Ending::kTitle : Ending::kComplete, {}};
 }
 

@@ -18,12 +18,13 @@ constexpr console::OptionForm kOptions[] = {
     {"--seed", console::OptionValue::kRequired},
     {"--run", console::OptionValue::kRequired},
     {"--setup", console::OptionValue::kRequired},
+    {"--paper", console::OptionValue::kRequired},
 };
 
 constexpr console::ProgramText kProgram{
     "packets", "packets (Oristan) 29.0",
-    "Usage: packets [--seed N]\n"
-    "       packets --run STYLE [--seed N]\n"
+    "Usage: packets [--seed N] [--paper letter|a4]\n"
+    "       packets --run STYLE [--seed N] [--paper letter|a4]\n"
     "       packets --setup DIR\n"
     "       packets --help | --version\n",
     "\n"
@@ -35,6 +36,8 @@ constexpr console::ProgramText kProgram{
     "  --seed N     start the random draws from N (a whole number from 0 to\n"
     "               18446744073709551615) instead of the clock: the same style\n"
     "               on the same data then gives the same packet again\n"
+    "  --paper a4   lay out the print-ready copy NAME.pdf on A4 paper (the\n"
+    "               default is letter)\n"
     "  --run STYLE  make the packet of the stored style STYLE (STYLE.spe in the\n"
     "               working directory) without a terminal: the run takes, at every\n"
     "               screen, the answer of a user who only presses Enter (the style\n"
@@ -62,7 +65,7 @@ int main(int argc, char** argv) {
   if (line.exit_code) return *line.exit_code;
 
   if (std::optional<std::string> dir = line.options.Value("--setup")) {
-    for (const char* other : {"--seed", "--run"}) {
+    for (const char* other : {"--seed", "--run", "--paper"}) {
       if (line.options.Has(other)) {
         return console::UsageError(
             kProgram, std::string("'--setup' makes no packets: give it without '") + other + "'",
@@ -83,6 +86,15 @@ int main(int argc, char** argv) {
     }
   }
 
+  bool a4 = false;
+  if (std::optional<std::string> paper = line.options.Value("--paper")) {
+    if (*paper != "a4" && *paper != "letter") {
+      return console::UsageError(kProgram, "'--paper' is 'letter' or 'a4', not '" + *paper + "'",
+                                 std::cerr);
+    }
+    a4 = *paper == "a4";
+  }
+
   if (std::optional<std::string> style = line.options.Value("--run")) {
     int result = 0;
     const int code = console::RunProgram(
@@ -92,6 +104,7 @@ int main(int argc, char** argv) {
           console::Random rng(*clock);
           console::WorkDir dir(".");
           auto state = std::make_unique<packets::RunState>();
+          state->A4 = a4;
           packets::Run run{*state, con, rng, dir};
           result = packets::driver::RunStyle(run, *style, packets::driver::ProcessEnvironment,
                                              std::cout, std::cerr);
@@ -101,12 +114,13 @@ int main(int argc, char** argv) {
   }
 
   return console::RunProgram(
-      [seed] {
+      [seed, a4] {
         auto con = console::OpenTerminal();
         std::unique_ptr<console::Clock> clock = packets::driver::RunClock(seed);
         console::Random rng(*clock);
         console::WorkDir dir(".");
         auto state = std::make_unique<packets::RunState>();
+        state->A4 = a4;
         packets::Run run{*state, *con, rng, dir};
         packets::driver::RunPackets(run);
       },

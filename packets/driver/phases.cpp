@@ -29,6 +29,10 @@ bool CHAPSEC(Run& run) {
 std::optional<std::string> COUNTINT(Run& run) {
   return material::COUNTINT(run);
 }
+std::optional<std::string> WritePacketPdf(Run& run) {
+  return output::WritePacketPdf(run);
+}
+
 void OPUT(Run& run) {
   output::OPUT(run);
 }

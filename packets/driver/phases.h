@@ -40,5 +40,7 @@ void FINTYPES(Run& run);
 void CHOOSESPEC(Run& run);
 /// Appends quiz Q2 to the packet file.
 void OPUT(Run& run);
+/// Writes the packet of the run as NAME4.pdf; why not, in words, on failure.
+std::optional<std::string> WritePacketPdf(Run& run);
 
 }  // namespace packets::phases

@@ -21,6 +21,7 @@ std::string PacketBytes(const Settings& s, const Quiz& quiz) {
 void OPUT(Run& run) {
   const std::string bytes = PacketBytes(GatherSettings(run.st), GatherQuiz(run.st));
   AppendToFile(run, run.st.F8, bytes);
+  run.st.PACKET += bytes;
 }
 
 }  // namespace packets::output

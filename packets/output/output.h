@@ -6,6 +6,7 @@
 // inputs from the run state and append the bytes to their files.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -60,5 +61,11 @@ Settings GatherSettings(const RunState& st);
 void OPUT(Run& run);
 /// Appends the quiz in hand's block to the usage record (st.F10), whole.
 void WriteUsageBlock(Run& run);
+
+/// After the last quiz: the packet OPUT wrote this run (st.PACKET) as the
+/// print-ready NAME4.pdf, written beside and renamed into place. When it
+/// cannot be written, why, in words (the packet file and the usage record
+/// are left as they are). A run that completed no quiz leaves no PDF.
+std::optional<std::string> WritePacketPdf(Run& run);
 
 }  // namespace packets::output

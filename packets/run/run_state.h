@@ -166,6 +166,11 @@ struct RunState {
   Table<int, SCMAX> NUMBER{"NUMBER"};  // number of the place's question within its sector
   Table<char, SCMAX> RLBK{"RLBK"};     // book letter printed with the place's reference
 
+  // The packet as OPUT appended it to the packet file this run, for its
+  // print-ready PDF copy; and the paper that copy is laid out for.
+  std::string PACKET;
+  bool A4 = false;  // A4 paper ("--paper a4"), else letter
+
   // ------------------------------------------------ question selection
   // The material's lines of each question data file, read once per run:
   // entry (s, k) is question k of sector s in file order, as the file holds

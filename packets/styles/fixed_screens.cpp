@@ -77,7 +77,7 @@ void APPROVESPEC(Console& con) {
   con.TextColor(console::kWhite);
 }
 
-void THANK(Console& con, const std::string& name4) {
+void THANK(Console& con, const std::string& name4, const std::optional<std::string>& pdf_problem) {
   console::CLR(con);
   con.WriteLn("  Thank you for using " + std::string(kProduct) + " " + std::string(kVersion));
   con.WriteLn();
@@ -88,6 +88,13 @@ void THANK(Console& con, const std::string& name4) {
   con.WriteLn("  Open in any Word Processor to Print");
   con.WriteLn();
   con.WriteLn("  Courier New Font and Narrow Margins Recommended");
+  con.WriteLn();
+  if (pdf_problem) {
+    con.WriteLn("  " + name4 + ".pdf could not be written: " + *pdf_problem);
+    con.WriteLn("  (" + name4 + ".qui and " + name4 + ".inf are complete)");
+  } else {
+    con.WriteLn("  Ready to print without a word processor: " + name4 + ".pdf");
+  }
   con.WriteLn();
   con.Write("  Press Return to Continue ");
   con.ReadLine();

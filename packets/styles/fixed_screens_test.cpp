@@ -94,11 +94,22 @@ TEST(THANK, NamesBothOutputFilesAndKeepsRowsOneAndTwentyFive) {
   EXPECT_EQ(con.Row(7), RowOf("  Your output file has been saved in ASCII text file TEAM.qui"));
   EXPECT_EQ(con.Row(9), RowOf("  Open in any Word Processor to Print"));
   EXPECT_EQ(con.Row(11), RowOf("  Courier New Font and Narrow Margins Recommended"));
-  EXPECT_EQ(con.Row(13), RowOf("  Press Return to Continue"));
-  for (int y : {2, 4, 6, 8, 10, 12, 14, 24}) EXPECT_EQ(con.Row(y), RowOf("")) << y;
+  EXPECT_EQ(con.Row(13), RowOf("  Ready to print without a word processor: TEAM.pdf"));
+  EXPECT_EQ(con.Row(15), RowOf("  Press Return to Continue"));
+  for (int y : {2, 4, 6, 8, 10, 12, 14, 16, 24}) EXPECT_EQ(con.Row(y), RowOf("")) << y;
   EXPECT_EQ(con.Text(3, 1, 7), "Oristan");
   EXPECT_EQ(con.Text(3, 25, static_cast<int>(kPublisher.size())), kPublisher);
   EXPECT_EQ(con.Pending(), 0u);
+}
+
+// A PDF that could not be written is said in words, below the fixed lines.
+TEST(THANK, SaysWhyThePdfIsMissing) {
+  VirtualConsole con;
+  con.Line("");
+  THANK(con, "TEAM", std::string("no permission to write it here"));
+  EXPECT_EQ(con.Row(13), RowOf("  TEAM.pdf could not be written: no permission to write it here"));
+  EXPECT_EQ(con.Row(14), RowOf("  (TEAM.qui and TEAM.inf are complete)"));
+  EXPECT_EQ(con.Row(16), RowOf("  Press Return to Continue"));
 }
 
 }  // namespace

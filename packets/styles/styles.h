@@ -23,8 +23,10 @@ void SPECWARN(console::Console& con);
 void QUESTWARN(console::Console& con);
 /// The two lines of the approval menu; leaves white on red set.
 void APPROVESPEC(console::Console& con);
-/// Closing screen naming NAME4.inf and NAME4.qui; waits for Enter.
-void THANK(console::Console& con, const std::string& name4);
+/// Closing screen naming NAME4.inf, NAME4.qui and NAME4.pdf, or why the
+/// PDF could not be written; waits for Enter.
+void THANK(console::Console& con, const std::string& name4,
+           const std::optional<std::string>& pdf_problem = std::nullopt);
 
 /// Reads a style file (29 lines) as the run driver and READIN read it; a
 /// type template shorter than 30 characters is filled up with "n".

@@ -86,8 +86,9 @@ Outcome WithoutTerminal(const testsupport::ScratchDir& dir, std::uint64_t seed) 
   o.files = RunFiles(dir);
   o.says = err.str();
   if (o.complete) {
-    // The summary names the packet and the usage record first.
-    EXPECT_EQ(out.str().substr(0, 18), "RUN.qui\nRUN.inf\npa") << out.str();
+    // The summary names the packet and the usage record first, then the
+    // PDF copy.
+    EXPECT_EQ(out.str().substr(0, 26), "RUN.qui\nRUN.inf\nRUN.pdf\npa") << out.str();
   } else {
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(status, 1) << err.str();

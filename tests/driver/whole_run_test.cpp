@@ -164,6 +164,8 @@ TEST_F(WholeRun, FromTheTitleThroughTheQuizzesBackToExit) {
   const std::string closing = con_.ScreenWith("Thank you for using");
   EXPECT_NE(closing.find("TEAM.inf"), std::string::npos);
   EXPECT_NE(closing.find("TEAM.qui"), std::string::npos);
+  EXPECT_NE(closing.find("TEAM.pdf"), std::string::npos);
+  EXPECT_TRUE(dir_.Has("TEAM.pdf"));
 
   // The files of the run.
   EXPECT_EQ(dir_.Get("temp2.txt"), "Exit\r\n");

@@ -70,7 +70,8 @@ TEST(CommandLine, HelpAndVersionOnStandardOutputMistakesOnStandardError) {
   const std::string usage_db =
       "Usage: databuild\n       databuild --yes\n       databuild --check [--strict] [FILE]\n";
   const std::string usage_pk =
-      "Usage: packets [--seed N]\n       packets --run STYLE [--seed N]\n"
+      "Usage: packets [--seed N] [--paper letter|a4]\n"
+      "       packets --run STYLE [--seed N] [--paper letter|a4]\n"
       "       packets --setup DIR\n";
   const Case cases[] = {
       {DATABUILD_PATH, {"--help"}, 0, usage_db, ""},
@@ -87,6 +88,7 @@ TEST(CommandLine, HelpAndVersionOnStandardOutputMistakesOnStandardError) {
       {PACKETS_PATH, {"--seed"}, 2, "", "packets: '--seed' needs a value"},
       {PACKETS_PATH, {"--seed", "ten"}, 2, "", "packets: '--seed' needs a whole number"},
       {PACKETS_PATH, {"--check"}, 2, "", "packets: unknown argument '--check'"},
+      {PACKETS_PATH, {"--paper", "legal"}, 2, "", "packets: '--paper' is 'letter' or 'a4'"},
       {PACKETS_PATH, {"--setup", "w", "--seed", "1"}, 2, "", "packets: '--setup' makes no"},
       {PACKETS_PATH, {"--run", "Demo", "--setup", "w"}, 2, "", "packets: '--setup' makes no"},
       {PACKETS_PATH, {"--run", "Demo", "--run", "Team"}, 2, "", "packets: '--run' given twice"},
@@ -194,10 +196,11 @@ TEST(RunWithoutTerminal, MakesPacketsFromAScriptAndRefusesInWords) {
 
   const Ended run = RunIn(work, {PACKETS_PATH, "--run", "Demo", "--seed", "7"});
   ASSERT_EQ(run.status, 0) << run.err;
-  const std::string named = "DEMO.qui\nDEMO.inf\npat.txt\n";
+  const std::string named = "DEMO.qui\nDEMO.inf\nDEMO.pdf\npat.txt\n";
   EXPECT_EQ(run.out.substr(0, named.size()), named) << run.out;
   EXPECT_GT(root.Get("w/DEMO.qui").size(), 10000u);
   EXPECT_NE(root.Get("w/DEMO.inf").find("Quiz"), std::string::npos);
+  EXPECT_TRUE(root.Get("w/DEMO.pdf").starts_with("%PDF-1.4"));
 
   // Style files that cannot be run, and a database with a fault.
   root.Put("w/Short.spe", "F\r\n1 1\r\n");
