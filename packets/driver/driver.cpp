@@ -6,8 +6,11 @@
 
 #include "console/console.h"
 #include "packets/driver/phases.h"
+#include "packets/history/season_run.h"
 #include "packets/material/material.h"
 #include "packets/run/append_files.h"
+#include "packets/run/run_notes.h"
+#include "packets/run/season.h"
 #include "packets/styles/styles.h"
 
 namespace packets::driver {
@@ -373,10 +376,22 @@ bool RunOnce(Run& run, const Environment& env) {
     if (key == console::kEsc) return true;
   }
   if (st.MINQZ == 0) return true;
+  // The season history, read afresh for every run; its fresh supply counts
+  // in MINQZ and the repeat warning.
+  history::History season_history;
+  if (season::On(st)) {
+    if (auto refused = history::Read(run.dir, st.season.FILE, season_history)) {
+      ShowRefusal(run, "The season history cannot be used:", *refused);
+      return true;
+    }
+    history::Match(run, season_history);
+    history::LowerMinqz(st);
+  }
   RepeatWarning(run);
 
   CLR(con);
   MarkAllAvailable(st);
+  if (season::On(st)) history::Start(run, season_history);
 
   if (MissingSpecialty(st)) {
     styles::SPECWARN(con);
@@ -431,14 +446,22 @@ bool RunOnce(Run& run, const Environment& env) {
     // Esc at the approval question ends the run here: the quiz in hand is
     // not written; the complete ones stay, with the run notes.
     if (st.EN) break;
+    if (season::On(st)) history::NoteQuiz(st);
     phases::OPUT(run);
   }
   files.Close();
 
+  if (season::On(st)) {
+    const history::Figures f = history::Count(st);
+    notes::AppendNote(run, notes::SeasonFigures(f.avoided, f.returned));
+  }
   CopyRunNotes(run);
 
   ClosingMessages(run);
-  styles::THANK(con, st.NAME4);
+  // Only a run that wrote every quiz goes into the season history.
+  std::vector<std::string> below;
+  if (season::On(st) && !st.EN) below = history::Record(run, season_history, history::Now());
+  styles::THANK(con, st.NAME4, below);
   return true;
 }
 

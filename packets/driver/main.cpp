@@ -10,17 +10,22 @@
 #include "console/text_file.h"
 #include "packets/driver/driver.h"
 #include "packets/driver/start.h"
+#include "packets/history/history.h"
 
 namespace {
 
 constexpr console::OptionForm kOptions[] = {
     {"--seed", console::OptionValue::kRequired},
     {"--setup", console::OptionValue::kRequired},
+    {"--history", console::OptionValue::kRequired},
+    {"--forget", console::OptionValue::kRequired},
+    {"--list", console::OptionValue::kNone},
 };
 
 constexpr console::ProgramText kProgram{
     "packets", "packets (Oristan) 29.0",
-    "Usage: packets [--seed N]\n"
+    "Usage: packets [--seed N] [--history FILE]\n"
+    "       packets --history FILE --list | --forget NAME\n"
     "       packets --setup DIR\n"
     "       packets --help | --version\n",
     "\n"
@@ -32,6 +37,13 @@ constexpr console::ProgramText kProgram{
     "  --seed N     start the random draws from N (a whole number from 0 to\n"
     "               18446744073709551615) instead of the clock: the same style\n"
     "               on the same data then gives the same packet again\n"
+    "  --history FILE  keep a season history in FILE (created when missing): a\n"
+    "               run avoids every question earlier runs recorded there used,\n"
+    "               while fresh ones remain, and brings back the oldest first;\n"
+    "               a completed run adds its questions to FILE\n"
+    "  --list       with --history: one line per recorded run (time, output name,\n"
+    "               quizzes, questions)\n"
+    "  --forget NAME  with --history: remove the runs whose output name is NAME\n"
     "  --setup DIR  make DIR a working directory: create it if need be and copy in\n"
     "               the verse table VERSES.TXT, the template style New.spe and the\n"
     "               style list Specs.lst (files already there are kept)\n"
@@ -56,6 +68,34 @@ int main(int argc, char** argv) {
     return packets::driver::SetUpWorkDir(packets::driver::ShippedDataDir(), *dir, std::cout,
                                          std::cerr);
   }
+  const std::optional<std::string> history_file = line.options.Value("--history");
+  const std::optional<std::string> forget = line.options.Value("--forget");
+  const bool list = line.options.Has("--list");
+  if ((list || forget) && !history_file) {
+    return console::UsageError(kProgram, "'--list' and '--forget' need '--history FILE'",
+                               std::cerr);
+  }
+  if (list && forget) {
+    return console::UsageError(kProgram, "give '--list' or '--forget', not both", std::cerr);
+  }
+  if (history_file && line.options.Has("--setup")) {
+    return console::UsageError(kProgram, "'--setup' makes no packets: give it without '--history'",
+                               std::cerr);
+  }
+  if (list) return packets::history::ListCommand(console::WorkDir("."), *history_file, std::cout,
+                                                 std::cerr);
+  if (forget) {
+    return packets::history::ForgetCommand(console::WorkDir("."), *history_file, *forget,
+                                           std::cout, std::cerr);
+  }
+  if (history_file) {
+    // A damaged history is refused before the title screen; FILE stays as it is.
+    packets::history::History h;
+    if (auto refused = packets::history::Read(console::WorkDir("."), *history_file, h)) {
+      std::cerr << "packets: " << *refused << '\n';
+      return 1;
+    }
+  }
   std::optional<std::uint64_t> seed;
   if (std::optional<std::string> text = line.options.Value("--seed")) {
     seed = packets::driver::ParseSeed(*text);
@@ -67,15 +107,24 @@ int main(int argc, char** argv) {
     }
   }
 
-  return console::RunProgram(
-      [seed] {
+  bool unwritten = false;  // a completed run could not be added to the history
+  const int code = console::RunProgram(
+      [seed, &history_file, &unwritten] {
         auto con = console::OpenTerminal();
         std::unique_ptr<console::Clock> clock = packets::driver::RunClock(seed);
         console::Random rng(*clock);
         console::WorkDir dir(".");
         auto state = std::make_unique<packets::RunState>();
+        if (history_file) state->season.FILE = *history_file;
         packets::Run run{*state, *con, rng, dir};
         packets::driver::RunPackets(run);
+        unwritten = state->season.unwritten;
       },
       console::RestoreTerminal);
+  if (code == 0 && unwritten) {
+    std::cerr << "packets: the season history " << *history_file
+              << " was not updated (see the closing screen)\n";
+    return 1;
+  }
+  return code;
 }

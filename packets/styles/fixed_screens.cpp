@@ -77,7 +77,7 @@ void APPROVESPEC(Console& con) {
   con.TextColor(console::kWhite);
 }
 
-void THANK(Console& con, const std::string& name4) {
+void THANK(Console& con, const std::string& name4, const std::vector<std::string>& below) {
   console::CLR(con);
   con.WriteLn("  Thank you for using " + std::string(kProduct) + " " + std::string(kVersion));
   con.WriteLn();
@@ -90,6 +90,15 @@ void THANK(Console& con, const std::string& name4) {
   con.WriteLn("  Courier New Font and Narrow Margins Recommended");
   con.WriteLn();
   con.Write("  Press Return to Continue ");
+  if (!below.empty()) {
+    const int x = con.WhereX();
+    const int y = con.WhereY();
+    for (std::size_t i = 0; i < below.size(); ++i) {
+      con.GotoXY(1, y + 2 + static_cast<int>(i));
+      con.Write(below[i]);
+    }
+    con.GotoXY(x, y);
+  }
   con.ReadLine();
 }
 

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "console/console.h"
 #include "console/text_file.h"
@@ -23,8 +24,10 @@ void SPECWARN(console::Console& con);
 void QUESTWARN(console::Console& con);
 /// The two lines of the approval menu; leaves white on red set.
 void APPROVESPEC(console::Console& con);
-/// Closing screen naming NAME4.inf and NAME4.qui; waits for Enter.
-void THANK(console::Console& con, const std::string& name4);
+/// Closing screen naming NAME4.inf and NAME4.qui; waits for Enter. The
+/// lines `below` (the season history's) stand two rows under its text.
+void THANK(console::Console& con, const std::string& name4,
+           const std::vector<std::string>& below = {});
 
 /// Reads a style file (29 lines) as the run driver and READIN read it; a
 /// type template shorter than 30 characters is filled up with "n".
