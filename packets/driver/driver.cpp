@@ -421,6 +421,7 @@ bool RunOnce(Run& run, const Environment& env) {
   run.dir.OpenWrite(st.F8).Close();
   run.dir.OpenWrite(st.F9).Close();
   run.dir.OpenWrite(st.F10).Close();
+  if (season::On(st)) history::NoteStartRepeats(run);
 
   st.MINQZ1 = st.MINQZ;
   st.RQUIZ1 = st.RQUIZ;

@@ -22,19 +22,20 @@ struct KindFile {
   Table<int, SCMAX> RunState::*total;  // the copy taken before the quizzes
   SectorTable<Flag, SCMAX> RunState::*flags;
   SeasonKind SeasonState::*season;
+  std::string (*note)(int quiz);  // the run note of a restart of the kind
 };
 
 constexpr KindFile kKindFiles[] = {
     {'n', &RunState::F3, &RunState::BEFORE, &RunState::QPS, &RunState::TQPS,
-     &RunState::REGQUESTION, &SeasonState::REG},
+     &RunState::REGQUESTION, &SeasonState::REG, notes::RegularRepeats},
     {'F', &RunState::F4, &RunState::TEMPF, &RunState::FPS, &RunState::TFPS, &RunState::FINISH,
-     &SeasonState::FIN},
+     &SeasonState::FIN, notes::FtvRepeats},
     {'R', &RunState::F5, &RunState::RBEFORE, &RunState::RPS, &RunState::TRPS,
-     &RunState::REFERENCE, &SeasonState::REF},
+     &RunState::REFERENCE, &SeasonState::REF, notes::CvRepeats},
     {'O', &RunState::F6, &RunState::OBEFORE, &RunState::OPS, &RunState::TOPS, &RunState::ONLY,
-     &SeasonState::ONLY},
+     &SeasonState::ONLY, notes::CoRepeats},
     {'S', &RunState::F7, &RunState::TEMPS, &RunState::SPS, &RunState::TSPS, &RunState::SITUATION,
-     &SeasonState::SIT},
+     &SeasonState::SIT, notes::SitRepeats},
 };
 
 const KindFile* FileOf(char letter) {
@@ -109,6 +110,22 @@ void Start(Run& run, const History& h) {
     }
   }
   LowerMinqz(st);
+}
+
+void NoteStartRepeats(Run& run) {
+  const RunState& st = run.st;
+  for (const KindFile& k : kKindFiles) {
+    bool asked = false;
+    for (int q = 1; q <= st.QZ && !asked; ++q) {
+      asked = st.PAT[q].find(k.letter) != std::string::npos;
+    }
+    const SeasonKind& kind = st.season.*k.season;
+    bool repeats = false;
+    for (int s = 1; s <= st.SECTORS; ++s) {
+      repeats = repeats || (kind.AGE.Count(s) > 0 && kind.LEVEL[s] > 0);
+    }
+    if (asked && repeats) notes::AppendNote(run, k.note(1));
+  }
 }
 
 void NoteQuiz(RunState& st) {

@@ -25,6 +25,11 @@ void LowerMinqz(RunState& st);
 /// remaining counts sector by sector from the ages, and MINQZ lowered.
 void Start(Run& run, const History& h);
 
+/// Once the run notes are started: a kind of which some sector offers, from
+/// the first quiz on, only questions of earlier runs repeats from quiz 1,
+/// noted as a restart of the kind is.
+void NoteStartRepeats(Run& run);
+
 /// After quiz Q2 was filled: its places, for the record of the run.
 void NoteQuiz(RunState& st);
 
