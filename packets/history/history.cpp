@@ -1,7 +1,6 @@
 #include "packets/history/history.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <ctime>
 #include <memory>
@@ -14,15 +13,14 @@ namespace {
 constexpr int kFields = 6;  // time, name, quiz, place, kind, record
 constexpr int kNameCap = 14;
 
-bool Digits(std::string_view s) {
-  return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 /// The number written in `s` when it is one from low to high.
 std::optional<int> Number(std::string_view s, int low, int high) {
-  if (!Digits(s) || s.size() > 6) return std::nullopt;
+  if (s.empty() || s.size() > 6) return std::nullopt;
   int v = 0;
-  std::from_chars(s.data(), s.data() + s.size(), v);
+  for (char c : s) {
+    if (c < '0' || c > '9') return std::nullopt;
+    v = v * 10 + (c - '0');
+  }
   if (v < low || v > high) return std::nullopt;
   return v;
 }
@@ -114,6 +112,7 @@ void Index(History& h) {
   std::stable_sort(order.begin(), order.end(),
                    [&](int a, int b) { return h.runs[a].when < h.runs[b].when; });
   for (std::size_t k = 0; k < order.size(); ++k) h.runs[order[k]].rank = static_cast<int>(k) + 1;
+  for (auto& latest : h.latest) latest.reserve(h.lines.size() / 4);
   for (const Line& line : h.lines) {
     auto& latest = h.latest[kKinds.find(line.kind)];
     const int rank = h.runs[line.run].rank;
@@ -125,23 +124,30 @@ void Index(History& h) {
 }  // namespace
 
 std::optional<std::string> ParseLine(std::string_view text, Line& line) {
+  return ParseLine(text, line, {});
+}
+
+std::optional<std::string> ParseLine(std::string_view text, Line& line,
+                                     std::string_view checked_time) {
   std::string_view field[kFields];
+  // The fields before the record are short: a plain scan finds their tabs
+  // sooner than a search of the whole line would.
   std::size_t at = 0;
+  std::size_t i = 0;
   for (int f = 0; f < kFields - 1; ++f) {
-    const std::size_t tab = text.find('\t', at);
-    if (tab == std::string_view::npos) {
+    while (i < text.size() && text[i] != '\t') ++i;
+    if (i == text.size()) {
       return "the line has " + std::to_string(f + 1) +
              " of its 6 fields (time, output name, quiz, place, kind, question), separated by "
              "tabs";
     }
-    field[f] = text.substr(at, tab - at);
-    at = tab + 1;
+    field[f] = text.substr(at, i - at);
+    at = ++i;
   }
   field[kFields - 1] = text.substr(at);
   line = Line{};
-  line.raw = text;
   line.when = field[0];
-  if (!IsTime(line.when)) {
+  if (line.when != checked_time && !IsTime(line.when)) {
     return "the time " + Show(line.when) + " is not written as YYYY-MM-DD HH:MM:SS";
   }
   line.name = field[1];
@@ -150,10 +156,10 @@ std::optional<std::string> ParseLine(std::string_view text, Line& line) {
   }
   const auto quiz = Number(field[2], 1, 150);
   if (!quiz) return "the quiz number " + Show(field[2]) + " is not a whole number from 1 to 150";
-  line.quiz = *quiz;
+  line.quiz = static_cast<std::int16_t>(*quiz);
   const auto place = Number(field[3], 1, 30);
   if (!place) return "the place " + Show(field[3]) + " is not a whole number from 1 to 30";
-  line.place = *place;
+  line.place = static_cast<std::int16_t>(*place);
   if (field[4].size() != 1 || kKinds.find(field[4][0]) == std::string_view::npos) {
     return "the kind " + Show(field[4]) + " is not one of n F R O S";
   }
@@ -169,30 +175,28 @@ std::optional<std::string> Read(const console::WorkDir& dir, const std::string& 
   h = History{};
   h.file = file;
   if (!dir.Exists(file)) return std::nullopt;
-  console::TextReader in = dir.OpenRead(file);
-  // The lines are kept with a plain line end in the history's own text,
-  // which the lines and the records' index view into.
-  auto text = std::make_unique<std::string>();
-  text->reserve(in.Size());
-  while (!in.Eof()) {
-    text->append(in.ReadLineView());
-    *text += '\n';
-  }
-  h.text = std::move(text);
-  std::string_view rest = *h.text;
-  int number = 0;
-  while (!rest.empty()) {
-    const std::size_t end = rest.find('\n');
-    const std::string_view text = rest.substr(0, end);
-    rest.remove_prefix(end + 1);
-    ++number;
-    if (text.empty()) continue;  // an empty line holds nothing
+  h.text = std::make_unique<console::TextReader>(dir.OpenRead(file));
+  console::TextReader& in = *h.text;
+  h.lines.reserve(in.Size() / 64);
+  const char* first = nullptr;  // the text's first byte
+  bool crlf = true;
+  for (int number = 1; !in.Eof(); ++number) {
+    const std::string_view text = in.ReadLineView();
+    if (!first) first = text.data();
+    const auto start = static_cast<std::size_t>(text.data() - first);
+    crlf = crlf && in.Position() - start - text.size() == 2 && text.data()[text.size()] == '\r';
+    if (text.empty()) {
+      crlf = false;  // an empty line holds nothing, and is not written back
+      continue;
+    }
     Line line;
-    if (auto refused = ParseLine(text, line)) {
+    // The lines of a run share their time: it is checked once.
+    if (auto refused = ParseLine(text, line, h.lines.empty() ? "" : h.lines.back().when)) {
       return file + ", line " + std::to_string(number) + ": " + *refused;
     }
     h.lines.push_back(line);
   }
+  if (first && crlf) h.whole = std::string_view(first, in.Size());
   Index(h);
   return std::nullopt;
 }
@@ -227,8 +231,12 @@ std::string Now() {
 void Write(const console::WorkDir& dir, const History& h, std::span<const std::string> added,
            const std::vector<bool>* keep) {
   console::TextWriter out = dir.Replace(h.file);
-  for (std::size_t i = 0; i < h.lines.size(); ++i) {
-    if (!keep || (*keep)[i]) out.WriteLn(h.lines[i].raw);
+  if (!keep && !h.whole.empty()) {
+    out.Write(h.whole);
+  } else {
+    for (std::size_t i = 0; i < h.lines.size(); ++i) {
+      if (!keep || (*keep)[i]) out.WriteLn(h.lines[i].Raw());
+    }
   }
   for (const std::string& line : added) out.WriteLn(line);
   out.Close();

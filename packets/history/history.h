@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <iosfwd>
 #include <memory>
 #include <optional>
@@ -25,14 +26,17 @@ inline constexpr std::string_view kKinds = "nFROS";
 
 /// One line of the history: one question used by one completed run.
 struct Line {
-  std::string_view raw;     // the line as it stands in the file
   std::string_view when;    // "YYYY-MM-DD HH:MM:SS"
   std::string_view name;    // the run's output name
-  int quiz = 0;             // 1..150
-  int place = 0;            // 1..30
-  char kind = 'n';          // n F R O S
   std::string_view record;  // the question's whole data line
+  std::int16_t quiz = 0;    // 1..150
+  std::int16_t place = 0;   // 1..30
+  char kind = 'n';          // n F R O S
   int run = 0;              // index of its run in History::runs
+  /// The line as it stands in the file.
+  std::string_view Raw() const {
+    return {when.data(), static_cast<std::size_t>(record.data() + record.size() - when.data())};
+  }
 };
 
 /// The lines of one run: consecutive lines with the same time and name.
@@ -48,7 +52,11 @@ struct RecordedRun {
 /// A history as read from its file. The lines view into `text`.
 struct History {
   std::string file;  // as named on the command line
-  std::unique_ptr<std::string> text;  // held apart, so that moving the history keeps the views
+  /// The file as read, held apart so that moving the history keeps the views.
+  std::unique_ptr<console::TextReader> text;
+  /// The file's lines as they stand, line ends included, when every line
+  /// ends in CR LF: written back in one piece.
+  std::string_view whole;
   std::vector<Line> lines;
   std::vector<RecordedRun> runs;
   /// Per kind (kKinds order): each record's latest use, as a run rank.
@@ -58,6 +66,9 @@ struct History {
 /// Checks one line (without its line end); the words of the refusal, or
 /// nothing when it parses.
 std::optional<std::string> ParseLine(std::string_view text, Line& line);
+/// The same, where `checked_time` is a time already found good.
+std::optional<std::string> ParseLine(std::string_view text, Line& line,
+                                     std::string_view checked_time);
 
 /// Reads and checks `file` into `h`; a file that does not exist is an empty
 /// history. A line that does not parse is refused as "FILE, line N: ...".
