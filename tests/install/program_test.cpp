@@ -67,7 +67,10 @@ TEST(CommandLine, HelpAndVersionOnStandardOutputMistakesOnStandardError) {
     std::string err_begins;
   };
   const std::string usage_db = "Usage: databuild\n       databuild --check [FILE]\n";
-  const std::string usage_pk = "Usage: packets [--seed N]\n       packets --setup DIR\n";
+  const std::string usage_pk =
+      "Usage: packets [--seed N] [--history FILE]\n"
+      "       packets --history FILE --list | --forget NAME\n"
+      "       packets --setup DIR\n";
   const Case cases[] = {
       {DATABUILD_PATH, {"--help"}, 0, usage_db, ""},
       {DATABUILD_PATH, {"--version"}, 0, "databuild (Oristan) 13.0\n", ""},
