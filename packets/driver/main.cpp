@@ -15,11 +15,10 @@
 namespace {
 
 constexpr console::OptionForm kOptions[] = {
-    {"--seed", console::OptionValue::kRequired},
-    {"--setup", console::OptionValue::kRequired},
-    {"--history", console::OptionValue::kRequired},
-    {"--forget", console::OptionValue::kRequired},
-    {"--list", console::OptionValue::kNone},
+    {"--seed", console::OptionValue::kRequired},    {"--setup", console::OptionValue::kRequired},
+    {"--history", console::OptionValue::kRequired},  // the season history
+    {"--forget", console::OptionValue::kRequired},   // with --history
+    {"--list", console::OptionValue::kNone},         // with --history
 };
 
 constexpr console::ProgramText kProgram{
@@ -82,11 +81,13 @@ int main(int argc, char** argv) {
     return console::UsageError(kProgram, "'--setup' makes no packets: give it without '--history'",
                                std::cerr);
   }
-  if (list) return packets::history::ListCommand(console::WorkDir("."), *history_file, std::cout,
-                                                 std::cerr);
+  if (list) {
+    return packets::history::ListCommand(console::WorkDir("."), *history_file, std::cout,
+                                         std::cerr);
+  }
   if (forget) {
-    return packets::history::ForgetCommand(console::WorkDir("."), *history_file, *forget,
-                                           std::cout, std::cerr);
+    return packets::history::ForgetCommand(console::WorkDir("."), *history_file, *forget, std::cout,
+                                           std::cerr);
   }
   if (history_file) {
     // A damaged history is refused before the title screen; FILE stays as it is.

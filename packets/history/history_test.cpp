@@ -66,10 +66,10 @@ TEST(History, RunsAreRankedByTimeAndANewRunIsAlwaysTheNewest) {
   const console::WorkDir work(dir.path());
   // Written out of order by hand: the later time is the newer run; two runs
   // of the same time count in the order of the file.
-  dir.PutLines("S.txt", {"2026-04-01 08:00:00\tB\t1\t1\tn\t 1: 1\tb",
-                         "2026-03-01 08:00:00\tA\t1\t1\tn\t 1: 1\ta",
-                         "2026-04-01 08:00:00\tC\t1\t1\tn\t 1: 1\tc",
-                         "2026-04-01 08:00:00\tB\t2\t1\tn\t 1: 1\tb2"});
+  dir.PutLines(
+      "S.txt",
+      {"2026-04-01 08:00:00\tB\t1\t1\tn\t 1: 1\tb", "2026-03-01 08:00:00\tA\t1\t1\tn\t 1: 1\ta",
+       "2026-04-01 08:00:00\tC\t1\t1\tn\t 1: 1\tc", "2026-04-01 08:00:00\tB\t2\t1\tn\t 1: 1\tb2"});
   History h;
   ASSERT_FALSE(Read(work, "S.txt", h));
   ASSERT_EQ(h.runs.size(), 4u);

@@ -26,12 +26,12 @@ struct KindFile {
 };
 
 constexpr KindFile kKindFiles[] = {
-    {'n', &RunState::F3, &RunState::BEFORE, &RunState::QPS, &RunState::TQPS,
-     &RunState::REGQUESTION, &SeasonState::REG, notes::RegularRepeats},
+    {'n', &RunState::F3, &RunState::BEFORE, &RunState::QPS, &RunState::TQPS, &RunState::REGQUESTION,
+     &SeasonState::REG, notes::RegularRepeats},
     {'F', &RunState::F4, &RunState::TEMPF, &RunState::FPS, &RunState::TFPS, &RunState::FINISH,
      &SeasonState::FIN, notes::FtvRepeats},
-    {'R', &RunState::F5, &RunState::RBEFORE, &RunState::RPS, &RunState::TRPS,
-     &RunState::REFERENCE, &SeasonState::REF, notes::CvRepeats},
+    {'R', &RunState::F5, &RunState::RBEFORE, &RunState::RPS, &RunState::TRPS, &RunState::REFERENCE,
+     &SeasonState::REF, notes::CvRepeats},
     {'O', &RunState::F6, &RunState::OBEFORE, &RunState::OPS, &RunState::TOPS, &RunState::ONLY,
      &SeasonState::ONLY, notes::CoRepeats},
     {'S', &RunState::F7, &RunState::TEMPS, &RunState::SPS, &RunState::TSPS, &RunState::SITUATION,

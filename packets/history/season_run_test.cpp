@@ -78,8 +78,9 @@ TEST_F(SeasonRun, TheRunStartsOnTheFreshSupplyAndRecordsItsQuestionsAtTheEnd) {
   EXPECT_EQ(f.avoided, 2);  // 1:2 and 1:5; 1:9 is not in the data, 1:1 is a CV Ref
   const std::string before = dir_.Get("Season.txt");
   const auto below = Record(run_, h_, "2026-03-08 08:00:00");
-  EXPECT_EQ(below, std::vector<std::string>{
-                       "  Season history: 2 questions of earlier runs avoided, 1 had to come back"});
+  EXPECT_EQ(below,
+            std::vector<std::string>{
+                "  Season history: 2 questions of earlier runs avoided, 1 had to come back"});
   EXPECT_EQ(dir_.Get("Season.txt"), before +
                                         "2026-03-08 08:00:01\tMEET3\t1\t1\tn\t 1: 3\tthree\r\n"
                                         "2026-03-08 08:00:01\tMEET3\t1\t2\tn\t 1: 4\tfour\r\n");

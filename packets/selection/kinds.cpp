@@ -53,7 +53,7 @@ const SpecialtyKind kSit{'S',
                          "  Due to sectoring restrictions we must start situation repeats in quiz ",
                          notes::SitRepeats,
                          "SIT",
-                           &SeasonState::SIT};
+                         &SeasonState::SIT};
 
 const SpecialtyKind kFtv{'F',
                          &RunState::FPS,
@@ -70,7 +70,7 @@ const SpecialtyKind kFtv{'F',
                          "  Due to sectoring restrictions FTV repeats begin in quiz ",
                          notes::FtvRepeats,
                          "FTV",
-                           &SeasonState::FIN};
+                         &SeasonState::FIN};
 
 const SpecialtyKind* KindOf(char letter) {
   for (const SpecialtyKind* k : {&kCvRef, &kCoRef, &kSit, &kFtv}) {

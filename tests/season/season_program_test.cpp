@@ -1,8 +1,8 @@
 // `packets --history FILE` as a quiz master runs it: a damaged history is
 // refused before anything else happens, --list and --forget report on the
 // history and change nothing else.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -102,13 +102,15 @@ TEST(SeasonProgram, ListAndForgetChangeNothingButTheHistory) {
   e = Packets(dir, {"--history", "Season.txt", "--forget", "MEET1"});
   EXPECT_EQ(e.status, 0);
   EXPECT_EQ(e.out, "Removed 2 lines of the runs named MEET1 from Season.txt.\n");
-  EXPECT_EQ(Files(dir), (std::map<std::string, std::string>{
-                            {"MEET1.qui", "packet"},
-                            {"Season.txt", "2026-03-08 08:00:00\tMEET2\t1\t1\tn\t 1: 3\tWhen?\r\n"}}));
+  EXPECT_EQ(Files(dir),
+            (std::map<std::string, std::string>{
+                {"MEET1.qui", "packet"},
+                {"Season.txt", "2026-03-08 08:00:00\tMEET2\t1\t1\tn\t 1: 3\tWhen?\r\n"}}));
   // Options that do not go together are mistakes of the command line.
   e = Packets(dir, {"--list"});
   EXPECT_EQ(e.status, 2);
-  EXPECT_EQ(e.err.rfind("packets: '--list' and '--forget' need '--history FILE'\n", 0), 0u) << e.err;
+  EXPECT_EQ(e.err.rfind("packets: '--list' and '--forget' need '--history FILE'\n", 0), 0u)
+      << e.err;
 }
 
 }  // namespace

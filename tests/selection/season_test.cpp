@@ -9,7 +9,8 @@
 namespace packets::selection_runs {
 namespace {
 
-const char* const kSeasonLine = "Season history: 0 questions of earlier runs avoided, 0 had to come back";
+const char* const kSeasonLine =
+    "Season history: 0 questions of earlier runs avoided, 0 had to come back";
 
 /// The files of a run that a season history may not change.
 struct Outputs {
@@ -49,8 +50,7 @@ TEST_F(SelectionRun, AHistoryWithoutTheMaterialsQuestionsChangesNoDraw) {
 /// whose latest use is older (fresh ones count as the oldest) was used by the
 /// run too. Returns the first question that breaks this.
 std::string OldestFirst(const RunState& st) {
-  const std::pair<char, const SeasonKind*> kinds[] = {{'n', &st.season.REG},
-                                                      {'R', &st.season.REF}};
+  const std::pair<char, const SeasonKind*> kinds[] = {{'n', &st.season.REG}, {'R', &st.season.REF}};
   for (const auto& [letter, kind] : kinds) {
     std::set<std::pair<int, int>> used;
     for (const SeasonPick& p : st.season.picks) {
@@ -78,7 +78,8 @@ TEST_F(SelectionRun, ASeasonUsesFreshQuestionsFirstAndTheOldestAfterThem) {
   Questions q;
   for (int v = 1; v <= 25; ++v) {
     q.Regular(1, v, 4);
-    if (v % 5 != 0) q.cv.push_back(Ref(1, v) + "\tCV\tWhat is said in 1:" + std::to_string(v) + "?");
+    if (v % 5 != 0)
+      q.cv.push_back(Ref(1, v) + "\tCV\tWhat is said in 1:" + std::to_string(v) + "?");
   }
   q.Put(dir_);
   Style s;
@@ -99,7 +100,8 @@ TEST_F(SelectionRun, ASeasonUsesFreshQuestionsFirstAndTheOldestAfterThem) {
     int again = 0;
     std::set<std::tuple<char, int, int>> here;
     for (const SeasonPick& p : st_.season.picks) {
-      if (here.emplace(p.kind, p.sector, p.number).second && seen.count({p.kind, p.sector, p.number})) {
+      if (here.emplace(p.kind, p.sector, p.number).second &&
+          seen.count({p.kind, p.sector, p.number})) {
         ++again;
       }
     }
