@@ -15,7 +15,8 @@
 namespace {
 
 constexpr console::OptionForm kOptions[] = {
-    {"--seed", console::OptionValue::kRequired},    {"--setup", console::OptionValue::kRequired},
+    {"--seed", console::OptionValue::kRequired},     // the draws' first seed
+    {"--setup", console::OptionValue::kRequired},    // a new working directory
     {"--history", console::OptionValue::kRequired},  // the season history
     {"--forget", console::OptionValue::kRequired},   // with --history
     {"--list", console::OptionValue::kNone},         // with --history
