@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "console/command_line.h"
+#include "console/headless.h"
 #include "console/program.h"
 #include "console/random.h"
 #include "console/terminal.h"
@@ -16,6 +17,7 @@ namespace {
 
 constexpr console::OptionForm kOptions[] = {
     {"--seed", console::OptionValue::kRequired},     // the draws' first seed
+    {"--run", console::OptionValue::kRequired},      // a stored style, without a terminal
     {"--setup", console::OptionValue::kRequired},    // a new working directory
     {"--history", console::OptionValue::kRequired},  // the season history
     {"--forget", console::OptionValue::kRequired},   // with --history
@@ -25,6 +27,7 @@ constexpr console::OptionForm kOptions[] = {
 constexpr console::ProgramText kProgram{
     "packets", "packets (Oristan) 29.0",
     "Usage: packets [--seed N] [--history FILE]\n"
+    "       packets --run STYLE [--seed N] [--history FILE]\n"
     "       packets --history FILE --list | --forget NAME\n"
     "       packets --setup DIR\n"
     "       packets --help | --version\n",
@@ -37,6 +40,15 @@ constexpr console::ProgramText kProgram{
     "  --seed N     start the random draws from N (a whole number from 0 to\n"
     "               18446744073709551615) instead of the clock: the same style\n"
     "               on the same data then gives the same packet again\n"
+    "  --run STYLE  make the packet of the stored style STYLE (STYLE.spe in the\n"
+    "               working directory) without a terminal: the run takes, at every\n"
+    "               screen, the answer of a user who only presses Enter (the style\n"
+    "               as stored, the sector table accepted, no resectoring, the\n"
+    "               specialty combinations run automatically). What the screens\n"
+    "               would say goes to standard error; at the end the files written\n"
+    "               and the run notes go to standard output. Exit 0 when the\n"
+    "               packet is complete, 1 when the run is refused (the reason on\n"
+    "               standard error, no packet written)\n"
     "  --history FILE  keep a season history in FILE (created when missing): a\n"
     "               run avoids every question earlier runs recorded there used,\n"
     "               while fresh ones remain, and brings back the oldest first;\n"
@@ -45,8 +57,9 @@ constexpr console::ProgramText kProgram{
     "               quizzes, questions)\n"
     "  --forget NAME  with --history: remove the runs whose output name is NAME\n"
     "  --setup DIR  make DIR a working directory: create it if need be and copy in\n"
-    "               the verse table VERSES.TXT, the template style New.spe and the\n"
-    "               style list Specs.lst (files already there are kept)\n"
+    "               the verse table VERSES.TXT, the template style New.spe, the\n"
+    "               style list Specs.lst and the ready style Demo.spe (files\n"
+    "               already there are kept)\n"
     "  --help       show this text and end\n"
     "  --version    show the version and end\n"
     "\n"
@@ -61,9 +74,12 @@ int main(int argc, char** argv) {
   if (line.exit_code) return *line.exit_code;
 
   if (std::optional<std::string> dir = line.options.Value("--setup")) {
-    if (line.options.Has("--seed")) {
-      return console::UsageError(kProgram, "'--setup' makes no packets: give it without '--seed'",
-                                 std::cerr);
+    for (const char* other : {"--seed", "--run", "--history"}) {
+      if (line.options.Has(other)) {
+        return console::UsageError(
+            kProgram, std::string("'--setup' makes no packets: give it without '") + other + "'",
+            std::cerr);
+      }
     }
     return packets::driver::SetUpWorkDir(packets::driver::ShippedDataDir(), *dir, std::cout,
                                          std::cerr);
@@ -78,8 +94,10 @@ int main(int argc, char** argv) {
   if (list && forget) {
     return console::UsageError(kProgram, "give '--list' or '--forget', not both", std::cerr);
   }
-  if (history_file && line.options.Has("--setup")) {
-    return console::UsageError(kProgram, "'--setup' makes no packets: give it without '--history'",
+  if ((list || forget) && line.options.Has("--run")) {
+    return console::UsageError(kProgram,
+                               "'--list' and '--forget' make no packets: give them "
+                               "without '--run'",
                                std::cerr);
   }
   if (list) {
@@ -110,6 +128,24 @@ int main(int argc, char** argv) {
   }
 
   bool unwritten = false;  // a completed run could not be added to the history
+  if (std::optional<std::string> style = line.options.Value("--run")) {
+    int result = 0;
+    const int code = console::RunProgram(
+        [&] {
+          console::HeadlessConsole con;
+          std::unique_ptr<console::Clock> clock = packets::driver::RunClock(seed);
+          console::Random rng(*clock);
+          console::WorkDir dir(".");
+          auto state = std::make_unique<packets::RunState>();
+          if (history_file) state->season.FILE = *history_file;
+          packets::Run run{*state, con, rng, dir};
+          result = packets::driver::RunStyle(run, *style, packets::driver::ProcessEnvironment,
+                                             std::cout, std::cerr);
+        },
+        [] { std::cout.flush(); });
+    return code != 0 ? code : result;
+  }
+
   const int code = console::RunProgram(
       [seed, &history_file, &unwritten] {
         auto con = console::OpenTerminal();
