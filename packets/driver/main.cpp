@@ -87,6 +87,9 @@ int main(int argc, char** argv) {
   const std::optional<std::string> history_file = line.options.Value("--history");
   const std::optional<std::string> forget = line.options.Value("--forget");
   const bool list = line.options.Has("--list");
+  if (history_file && history_file->empty()) {
+    return console::UsageError(kProgram, "'--history' needs the name of a file", std::cerr);
+  }
   if ((list || forget) && !history_file) {
     return console::UsageError(kProgram, "'--list' and '--forget' need '--history FILE'",
                                std::cerr);

@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <filesystem>
@@ -113,6 +114,7 @@ TEST(SeasonProgram, ListAndForgetChangeNothingButTheHistory) {
                 {"MEET1.qui", "packet"},
                 {"Season.txt", "2026-03-08 08:00:00\tMEET2\t1\t1\tn\t 1: 3\tWhen?\r\n"}}));
   // Options that do not go together are mistakes of the command line.
+  EXPECT_EQ(Packets(dir, {"--history", ""}).status, 2);
   e = Packets(dir, {"--list"});
   EXPECT_EQ(e.status, 2);
   EXPECT_EQ(e.err.rfind("packets: '--list' and '--forget' need '--history FILE'\n", 0), 0u)
@@ -265,13 +267,22 @@ TEST(SeasonProgram, ARunKilledDuringItsQuizzesLeavesTheHistoryAsItWas) {
   const pid_t pid = Start(dir, streams, {"--run", "Team", "--history", "Season.txt"});
   // Opening the pipe for reading lets the run's writes in; the first bytes
   // of a quiz show the quizzes are being written.
-  const int fd = open((dir.path() / "TEAM.qui").c_str(), O_RDONLY);
+  // Not waiting on the open or on reads, so that a run that never gets to
+  // its quizzes fails the test instead of hanging it.
+  const int fd = open((dir.path() / "TEAM.qui").c_str(), O_RDONLY | O_NONBLOCK);
   ASSERT_GE(fd, 0);
   std::string got;
   char buf[4096];
-  while (got.find("1.") == std::string::npos) {
+  // The run opens the packet file once to empty it before the quizzes (the
+  // pipe then reads as ended until the quizzes open it again).
+  const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (got.find("1.") == std::string::npos && std::chrono::steady_clock::now() < limit) {
     const ssize_t n = read(fd, buf, sizeof buf);
-    if (n <= 0) break;
+    if (n < 0 && errno != EAGAIN) break;
+    if (n <= 0) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      continue;
+    }
     got.append(buf, static_cast<std::size_t>(n));
   }
   EXPECT_NE(got.find("1."), std::string::npos) << "no quiz came through the pipe";
