@@ -113,8 +113,7 @@ int main(int argc, char** argv) {
   }
   if (history_file) {
     // A damaged history is refused before the title screen; FILE stays as it is.
-    packets::history::History h;
-    if (auto refused = packets::history::Read(console::WorkDir("."), *history_file, h)) {
+    if (auto refused = packets::history::Check(console::WorkDir("."), *history_file)) {
       std::cerr << "packets: " << *refused << '\n';
       return 1;
     }

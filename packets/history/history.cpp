@@ -201,6 +201,22 @@ std::optional<std::string> Read(const console::WorkDir& dir, const std::string& 
   return std::nullopt;
 }
 
+std::optional<std::string> Check(const console::WorkDir& dir, const std::string& file) {
+  if (!dir.Exists(file)) return std::nullopt;
+  console::TextReader in = dir.OpenRead(file);
+  std::string_view time;  // of the line before, found good
+  for (int number = 1; !in.Eof(); ++number) {
+    const std::string_view text = in.ReadLineView();
+    if (text.empty()) continue;
+    Line line;
+    if (auto refused = ParseLine(text, line, time)) {
+      return file + ", line " + std::to_string(number) + ": " + *refused;
+    }
+    time = line.when;
+  }
+  return std::nullopt;
+}
+
 std::string FormatLine(std::string_view when, std::string_view name, int quiz, int place, char kind,
                        std::string_view record) {
   std::string s;

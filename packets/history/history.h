@@ -74,6 +74,9 @@ std::optional<std::string> ParseLine(std::string_view text, Line& line,
 /// history. A line that does not parse is refused as "FILE, line N: ...".
 std::optional<std::string> Read(const console::WorkDir& dir, const std::string& file, History& h);
 
+/// The check of Read alone, keeping nothing: the refusal Read would give.
+std::optional<std::string> Check(const console::WorkDir& dir, const std::string& file);
+
 /// The line for one question, without its line end.
 std::string FormatLine(std::string_view when, std::string_view name, int quiz, int place, char kind,
                        std::string_view record);
