@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "tests/support/scratch_dir.h"
 
 namespace packets::history {
@@ -88,40 +86,6 @@ TEST(History, RunsAreRankedByTimeAndANewRunIsAlwaysTheNewest) {
   ASSERT_FALSE(Read(work, "missing.txt", none));
   EXPECT_TRUE(none.lines.empty());
   EXPECT_FALSE(dir.Has("missing.txt"));
-}
-
-TEST(HistoryCommands, ListAndForgetTouchNothingButTheHistory) {
-  testsupport::ScratchDir dir;
-  const console::WorkDir work(dir.path());
-  dir.PutLines("S.txt", {"2026-03-01 08:00:00\tMEET1\t1\t1\tn\t 1: 1\ta",
-                         "2026-03-01 08:00:00\tMEET1\t1\t2\tn\t 1: 2\tb",
-                         "2026-03-01 08:00:00\tMEET1\t2\t1\tn\t 1: 3\tc",
-                         "2026-03-08 08:00:00\tMEET2\t1\t1\tn\t 1: 4\td"});
-  dir.Put("Other.txt", "kept");
-  std::ostringstream out, err;
-  EXPECT_EQ(ListCommand(work, "S.txt", out, err), 0);
-  EXPECT_EQ(out.str(),
-            "2026-03-01 08:00:00  MEET1             2 quizzes      3 questions\n"
-            "2026-03-08 08:00:00  MEET2             1 quizzes      1 questions\n");
-  out.str("");
-  EXPECT_EQ(ForgetCommand(work, "S.txt", "meet1", out, err), 0);
-  EXPECT_EQ(out.str(), "Removed 3 lines of the runs named meet1 from S.txt.\n");
-  EXPECT_EQ(dir.Get("S.txt"), "2026-03-08 08:00:00\tMEET2\t1\t1\tn\t 1: 4\td\r\n");
-  out.str("");
-  EXPECT_EQ(ForgetCommand(work, "S.txt", "MEET9", out, err), 0);
-  EXPECT_EQ(out.str(), "No run named MEET9 is recorded in S.txt: nothing removed.\n");
-  EXPECT_EQ(dir.Get("Other.txt"), "kept");
-  EXPECT_EQ(err.str(), "");
-  // A damaged history is refused by both and left as it is.
-  dir.Put("S.txt", "damaged\r\n");
-  EXPECT_EQ(ForgetCommand(work, "S.txt", "MEET2", out, err), 1);
-  EXPECT_EQ(ListCommand(work, "S.txt", out, err), 1);
-  EXPECT_EQ(err.str(),
-            "packets: S.txt, line 1: the line has 1 of its 6 fields (time, output name, quiz, "
-            "place, kind, question), separated by tabs\n"
-            "packets: S.txt, line 1: the line has 1 of its 6 fields (time, output name, quiz, "
-            "place, kind, question), separated by tabs\n");
-  EXPECT_EQ(dir.Get("S.txt"), "damaged\r\n");
 }
 
 }  // namespace

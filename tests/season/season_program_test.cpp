@@ -114,6 +114,17 @@ TEST(SeasonProgram, ListAndForgetChangeNothingButTheHistory) {
                 {"MEET1.qui", "packet"},
                 {"Season.txt", "2026-03-08 08:00:00\tMEET2\t1\t1\tn\t 1: 3\tWhen?\r\n"}}));
   // Options that do not go together are mistakes of the command line.
+  // A damaged history is refused by both and left as it is.
+  dir.Put("Season.txt", "damaged\r\n");
+  for (const char* what : {"--list", "--forget"}) {
+    std::vector<std::string> args{"--history", "Season.txt", what};
+    if (std::string(what) == "--forget") args.push_back("MEET2");
+    e = Packets(dir, args);
+    EXPECT_EQ(e.status, 1) << what;
+    EXPECT_EQ(e.err.rfind("packets: Season.txt, line 1: the line has 1 of its 6 fields", 0), 0u)
+        << e.err;
+  }
+  EXPECT_EQ(dir.Get("Season.txt"), "damaged\r\n");
   EXPECT_EQ(Packets(dir, {"--history", ""}).status, 2);
   e = Packets(dir, {"--list"});
   EXPECT_EQ(e.status, 2);

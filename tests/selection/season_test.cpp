@@ -1,9 +1,6 @@
 // Whole runs with a season history: a history that records none of the
-// material changes nothing of a run; a season of runs avoids the questions
-// of earlier runs while fresh ones remain, and brings back the oldest first.
-#include <set>
-#include <tuple>
-
+// material changes nothing of a run; a damaged one is refused by the run.
+// (A season of runs is tested through the program, in tests/season.)
 #include "tests/selection/run_fixture.h"
 
 namespace packets::selection_runs {
@@ -43,83 +40,6 @@ TEST_F(SelectionRun, AHistoryWithoutTheMaterialsQuestionsChangesNoDraw) {
           runs[0].usage.size() - (runs[0].notes.empty() ? 2 : runs[0].notes.size());
       EXPECT_TRUE(runs[1].usage == runs[0].usage.substr(0, blocks) + runs[1].notes);
     }
-  }
-}
-
-/// Every question a run used again: each question of its kind and sector
-/// whose latest use is older (fresh ones count as the oldest) was used by the
-/// run too. Returns the first question that breaks this.
-std::string OldestFirst(const RunState& st) {
-  const std::pair<char, const SeasonKind*> kinds[] = {{'n', &st.season.REG}, {'R', &st.season.REF}};
-  for (const auto& [letter, kind] : kinds) {
-    std::set<std::pair<int, int>> used;
-    for (const SeasonPick& p : st.season.picks) {
-      if (p.kind == letter) used.emplace(p.sector, p.number);
-    }
-    for (const auto& [s, k] : used) {
-      const int age = kind->AGE(s, k);
-      if (age == 0) continue;
-      for (int other = 1; other <= kind->AGE.Count(s); ++other) {
-        if (kind->AGE(s, other) < age && !used.count({s, other})) {
-          return std::string(1, letter) + " sector " + std::to_string(s) + ": question " +
-                 std::to_string(k) + " of run " + std::to_string(age) + " came back before " +
-                 std::to_string(other) + " of run " + std::to_string(kind->AGE(s, other));
-        }
-      }
-    }
-  }
-  return "";
-}
-
-// Five runs of one style with one history, over a material of 100 regular
-// questions and 20 CV Refs in 5 sectors; each run takes 20 regular
-// questions and 5 CV Refs.
-TEST_F(SelectionRun, ASeasonUsesFreshQuestionsFirstAndTheOldestAfterThem) {
-  Questions q;
-  for (int v = 1; v <= 25; ++v) {
-    q.Regular(1, v, 4);
-    if (v % 5 != 0)
-      q.cv.push_back(Ref(1, v) + "\tCV\tWhat is said in 1:" + std::to_string(v) + "?");
-  }
-  q.Put(dir_);
-  Style s;
-  s.lines[3] = "1 25";
-  s.lines[7] = "5";
-  s.lines[12] = "5";
-  s.lines[26] = "1";
-  s.lines[27] = "5";
-  s.Specialties("1 1 0 0 1 1 0 0 0 0");
-  history_ = "Season.txt";
-  std::set<std::tuple<char, int, int>> seen;  // every question of the season so far
-  for (int run = 1; run <= 5; ++run) {
-    SCOPED_TRACE(run);
-    Go(s, 100 + static_cast<std::uint64_t>(run));
-    EXPECT_EQ(Check(), "");
-    EXPECT_EQ(OldestFirst(st_), "");
-    EXPECT_EQ(st_.season.runs, run - 1);
-    int again = 0;
-    std::set<std::tuple<char, int, int>> here;
-    for (const SeasonPick& p : st_.season.picks) {
-      if (here.emplace(p.kind, p.sector, p.number).second &&
-          seen.count({p.kind, p.sector, p.number})) {
-        ++again;
-      }
-    }
-    seen.insert(here.begin(), here.end());
-    const std::string notes = Notes();
-    EXPECT_NE(notes.find("had to come back"), std::string::npos);
-    if (run == 1) {
-      EXPECT_EQ(again, 0);
-    }
-    if (run == 5) {
-      EXPECT_GT(again, 0);
-      EXPECT_NE(notes.find("Regular Question Repeats begin quiz"), std::string::npos) << notes;
-      EXPECT_NE(notes.find("CV Repeats begin quiz"), std::string::npos) << notes;
-    }
-    // Sector, number and kind go by the record: the history gains the run's 25 lines.
-    int lines = 0;
-    for (char c : dir_.Get("Season.txt")) lines += c == '\n' ? 1 : 0;
-    EXPECT_EQ(lines, 25 * run);
   }
 }
 
