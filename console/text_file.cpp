@@ -232,6 +232,12 @@ void TextWriter::Release() noexcept {
 
 void TextWriter::Write(std::string_view text) {
   if (!file_) throw RuntimeError(103, "writing " + name_ + " (file not open)");
+  if (text.size() >= kWriteBuffer) {
+    // A large piece goes to the file as it is, without a copy.
+    Flush();
+    if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) failed_ = true;
+    return;
+  }
   pending_.append(text);
   if (pending_.size() >= kWriteBuffer) Flush();
 }

@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bench/timing.h"
@@ -95,6 +96,75 @@ void TimePdf(const fs::path& dir, int runs, const bench::Timing& run) {
               100.0 * pdf.cpu / std::max(1e-9, run.cpu - pdf.cpu));
 }
 
+/// One whole run on the virtual console, with the season history `history`
+/// when it is not empty; its CPU and wall time, or a negative CPU time when
+/// the run did not complete.
+std::pair<double, double> TimedRun(const fs::path& dir, std::uint64_t seed,
+                                   const std::string& history) {
+  packets::RunState st;
+  st.season.FILE = history;
+  testsupport::AnsweringConsole con;
+  console::FixedClock clock(seed);
+  console::Random rng(clock);
+  console::WorkDir work(dir);
+  packets::Run run{st, con, rng, work};
+  const auto wall0 = std::chrono::steady_clock::now();
+  const std::clock_t cpu0 = std::clock();
+  packets::driver::RunPackets(run, [](const std::string&) { return std::nullopt; });
+  const double cpu = double(std::clock() - cpu0) / CLOCKS_PER_SEC;
+  const double wall =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - wall0).count();
+  if (!con.last_refusal.empty() || st.season.unwritten) {
+    std::fprintf(stderr, "the run did not complete:\n%s\n", con.Text().c_str());
+    return {-1, -1};
+  }
+  return {cpu, wall};
+}
+
+/// A season history of `lines` lines in runs of 4500 (150 quizzes of 30),
+/// its records taken in turn from every question file of the run, so that
+/// most of the material's questions were used before, many several times.
+std::string MakeHistory(const fs::path& dir, int lines) {
+  const std::pair<const char*, char> files[] = {
+      {"Mat.b", 'n'}, {"Ftv.00", 'F'}, {"Cv.b", 'R'}, {"Co.b", 'O'}, {"Sit.txt", 'S'}};
+  std::vector<std::pair<char, std::string>> records;
+  for (const auto& [name, kind] : files) {
+    std::ifstream in(dir / name, std::ios::binary);
+    for (std::string line; std::getline(in, line);) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (!line.empty()) records.emplace_back(kind, line);
+    }
+  }
+  std::string text;
+  for (int n = 0; n < lines; ++n) {
+    const int run = n / 4500;
+    char head[64];
+    std::snprintf(head, sizeof head, "2026-%02d-%02d 10:00:00\tMEET%d\t%d\t%d\t", run / 28 + 1,
+                  run % 28 + 1, run + 1, n % 4500 / 30 + 1, n % 30 + 1);
+    const auto& [kind, record] = records[static_cast<std::size_t>(n * 7) % records.size()];
+    text += head;
+    text += kind;
+    text += '\t' + record + "\r\n";
+  }
+  return text;
+}
+
+/// The run of IPC 50 with and without a season history of 100,000 lines,
+/// one after the other: what reading, matching and rewriting it adds.
+void TimeHistory(const fs::path& dir, int runs) {
+  const std::string history = MakeHistory(dir, 100000);
+  double plain = 1e9, with = 1e9;
+  for (int i = 1; i <= runs; ++i) {
+    plain = std::min(plain, TimedRun(dir, static_cast<std::uint64_t>(i), "").first);
+    std::ofstream(dir / "Season.txt", std::ios::binary) << history;
+    const double cpu = TimedRun(dir, static_cast<std::uint64_t>(i), "Season.txt").first;
+    if (cpu < 0) return;
+    with = std::min(with, cpu);
+  }
+  std::printf("with a season history of 100000 lines: best %.3f s CPU, without %.3f s: %+.1f ms\n",
+              with, plain, (with - plain) * 1000);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -148,6 +218,7 @@ int main(int argc, char** argv) {
     const bench::Timing baseline = RunBaseline(dir, runs, best_cpu, best_wall);
     if (ipc == 50) TimePatterns(runs, baseline);
     if (ipc == 50) TimePdf(dir, runs, {best_wall, best_cpu});
+    if (ipc == 50) TimeHistory(dir, runs);
   }
   fs::remove_all(dir);
   return 0;

@@ -7,8 +7,11 @@
 
 #include "console/console.h"
 #include "packets/driver/phases.h"
+#include "packets/history/season_run.h"
 #include "packets/material/material.h"
 #include "packets/run/append_files.h"
+#include "packets/run/run_notes.h"
+#include "packets/run/season.h"
 #include "packets/styles/style_file.h"
 #include "packets/styles/styles.h"
 
@@ -284,6 +287,20 @@ void TellFilesAndNotes(Run& run, const std::optional<std::string>& pdf_problem) 
   }
 }
 
+/// A run without a terminal: the season history among the files written,
+/// or, when it could not be written, the closing screen's words about it.
+void TellHistory(Run& run, const std::vector<std::string>& below) {
+  Headless& h = *run.headless;
+  if (!run.st.season.unwritten) {
+    h.files.push_back(run.st.season.FILE);
+    return;
+  }
+  for (std::size_t i = 1; i < below.size(); ++i) {
+    const std::string& line = below[i];
+    h.summary.push_back(line.substr(line.find_first_not_of(' ')));
+  }
+}
+
 /// One run: with `style` null from the title screen and the style menu, as
 /// the user chooses; with a style name, that stored style as it stands.
 Ending Pass(Run& run, const Environment& env, const std::string* style) {
@@ -422,10 +439,21 @@ Ending Pass(Run& run, const Environment& env, const std::string* style) {
   if (st.MINQZ == 0) {
     return {Ending::kRefused, "A sector of the material holds no regular question."};
   }
+  // The season history, read afresh for every run; its fresh supply counts
+  // in MINQZ and the repeat warning.
+  history::History season_history;
+  if (season::On(st)) {
+    if (auto refused = history::Read(run.dir, st.season.FILE, season_history)) {
+      return Refuse(run, "The season history cannot be used:", *refused);
+    }
+    history::Match(run, season_history);
+    history::LowerMinqz(st);
+  }
   RepeatWarning(run);
 
   CLR(con);
   MarkAllAvailable(st);
+  if (season::On(st)) history::Start(run, season_history);
 
   if (MissingSpecialty(st)) return Warn(run, styles::SPECWARN, "One specialty has zero questions.");
 
@@ -451,6 +479,7 @@ Ending Pass(Run& run, const Environment& env, const std::string* style) {
   run.dir.OpenWrite(st.F9).Close();
   run.dir.OpenWrite(st.F10).Close();
   st.PACKET.clear();
+  if (season::On(st)) history::NoteStartRepeats(run);
 
   st.MINQZ1 = st.MINQZ;
   st.RQUIZ1 = st.RQUIZ;
@@ -476,10 +505,15 @@ Ending Pass(Run& run, const Environment& env, const std::string* style) {
     // Esc at the approval question ends the run here: the quiz in hand is
     // not written; the complete ones stay, with the run notes.
     if (st.EN) break;
+    if (season::On(st)) history::NoteQuiz(st);
     phases::OPUT(run);
   }
   files.Close();
 
+  if (season::On(st)) {
+    const history::Figures f = history::Count(st);
+    notes::AppendNote(run, notes::SeasonFigures(f.avoided, f.returned));
+  }
   CopyRunNotes(run);
   // The packet file and the usage record are complete before the PDF copy
   // is tried, so its failure costs neither.
@@ -487,7 +521,13 @@ Ending Pass(Run& run, const Environment& env, const std::string* style) {
   if (run.headless) TellFilesAndNotes(run, pdf_problem);
 
   ClosingMessages(run);
-  styles::THANK(con, st.NAME4, pdf_problem);
+  // Only a run that wrote every quiz goes into the season history.
+  std::vector<std::string> below;
+  if (season::On(st) && !st.EN) {
+    below = history::Record(run, season_history, history::Now());
+    if (run.headless) TellHistory(run, below);
+  }
+  styles::THANK(con, st.NAME4, pdf_problem, below);
   return {st.EN ? Ending::kTitle : Ending::kComplete, {}};
 }
 
@@ -560,6 +600,11 @@ int RunStyle(Run& run, const std::string& style, const Environment& env, std::os
   }
   for (const std::string& name : headless.files) out << name << '\n';
   for (const std::string& line : headless.summary) out << line << '\n';
+  if (run.st.season.unwritten) {
+    // The packet and usage record stand; the season history does not hold them.
+    err << "packets: the season history " << run.st.season.FILE << " was not updated\n";
+    return 1;
+  }
   return 0;
 }
 

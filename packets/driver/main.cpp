@@ -11,20 +11,25 @@
 #include "console/text_file.h"
 #include "packets/driver/driver.h"
 #include "packets/driver/start.h"
+#include "packets/history/history.h"
 
 namespace {
 
 constexpr console::OptionForm kOptions[] = {
-    {"--seed", console::OptionValue::kRequired},
-    {"--run", console::OptionValue::kRequired},
-    {"--setup", console::OptionValue::kRequired},
-    {"--paper", console::OptionValue::kRequired},
+    {"--seed", console::OptionValue::kRequired},     // the draws' first seed
+    {"--run", console::OptionValue::kRequired},      // a stored style, without a terminal
+    {"--setup", console::OptionValue::kRequired},    // a new working directory
+    {"--paper", console::OptionValue::kRequired},    // the PDF's paper
+    {"--history", console::OptionValue::kRequired},  // the season history
+    {"--forget", console::OptionValue::kRequired},   // with --history
+    {"--list", console::OptionValue::kNone},         // with --history
 };
 
 constexpr console::ProgramText kProgram{
     "packets", "packets (Oristan) 29.0",
-    "Usage: packets [--seed N] [--paper letter|a4]\n"
-    "       packets --run STYLE [--seed N] [--paper letter|a4]\n"
+    "Usage: packets [--seed N] [--paper letter|a4] [--history FILE]\n"
+    "       packets --run STYLE [--seed N] [--paper letter|a4] [--history FILE]\n"
+    "       packets --history FILE --list | --forget NAME\n"
     "       packets --setup DIR\n"
     "       packets --help | --version\n",
     "\n"
@@ -47,6 +52,13 @@ constexpr console::ProgramText kProgram{
     "               and the run notes go to standard output. Exit 0 when the\n"
     "               packet is complete, 1 when the run is refused (the reason on\n"
     "               standard error, no packet written)\n"
+    "  --history FILE  keep a season history in FILE (created when missing): a\n"
+    "               run avoids every question earlier runs recorded there used,\n"
+    "               while fresh ones remain, and brings back the oldest first;\n"
+    "               a completed run adds its questions to FILE\n"
+    "  --list       with --history: one line per recorded run (time, output name,\n"
+    "               quizzes, questions)\n"
+    "  --forget NAME  with --history: remove the runs whose output name is NAME\n"
     "  --setup DIR  make DIR a working directory: create it if need be and copy in\n"
     "               the verse table VERSES.TXT, the template style New.spe, the\n"
     "               style list Specs.lst and the ready style Demo.spe (files\n"
@@ -65,7 +77,7 @@ int main(int argc, char** argv) {
   if (line.exit_code) return *line.exit_code;
 
   if (std::optional<std::string> dir = line.options.Value("--setup")) {
-    for (const char* other : {"--seed", "--run", "--paper"}) {
+    for (const char* other : {"--seed", "--run", "--paper", "--history"}) {
       if (line.options.Has(other)) {
         return console::UsageError(
             kProgram, std::string("'--setup' makes no packets: give it without '") + other + "'",
@@ -74,6 +86,40 @@ int main(int argc, char** argv) {
     }
     return packets::driver::SetUpWorkDir(packets::driver::ShippedDataDir(), *dir, std::cout,
                                          std::cerr);
+  }
+  const std::optional<std::string> history_file = line.options.Value("--history");
+  const std::optional<std::string> forget = line.options.Value("--forget");
+  const bool list = line.options.Has("--list");
+  if (history_file && history_file->empty()) {
+    return console::UsageError(kProgram, "'--history' needs the name of a file", std::cerr);
+  }
+  if ((list || forget) && !history_file) {
+    return console::UsageError(kProgram, "'--list' and '--forget' need '--history FILE'",
+                               std::cerr);
+  }
+  if (list && forget) {
+    return console::UsageError(kProgram, "give '--list' or '--forget', not both", std::cerr);
+  }
+  if ((list || forget) && line.options.Has("--run")) {
+    return console::UsageError(kProgram,
+                               "'--list' and '--forget' make no packets: give them "
+                               "without '--run'",
+                               std::cerr);
+  }
+  if (list) {
+    return packets::history::ListCommand(console::WorkDir("."), *history_file, std::cout,
+                                         std::cerr);
+  }
+  if (forget) {
+    return packets::history::ForgetCommand(console::WorkDir("."), *history_file, *forget, std::cout,
+                                           std::cerr);
+  }
+  if (history_file) {
+    // A damaged history is refused before the title screen; FILE stays as it is.
+    if (auto refused = packets::history::Check(console::WorkDir("."), *history_file)) {
+      std::cerr << "packets: " << *refused << '\n';
+      return 1;
+    }
   }
   std::optional<std::uint64_t> seed;
   if (std::optional<std::string> text = line.options.Value("--seed")) {
@@ -95,6 +141,7 @@ int main(int argc, char** argv) {
     a4 = *paper == "a4";
   }
 
+  bool unwritten = false;  // a completed run could not be added to the history
   if (std::optional<std::string> style = line.options.Value("--run")) {
     int result = 0;
     const int code = console::RunProgram(
@@ -105,6 +152,7 @@ int main(int argc, char** argv) {
           console::WorkDir dir(".");
           auto state = std::make_unique<packets::RunState>();
           state->A4 = a4;
+          if (history_file) state->season.FILE = *history_file;
           packets::Run run{*state, con, rng, dir};
           result = packets::driver::RunStyle(run, *style, packets::driver::ProcessEnvironment,
                                              std::cout, std::cerr);
@@ -113,16 +161,24 @@ int main(int argc, char** argv) {
     return code != 0 ? code : result;
   }
 
-  return console::RunProgram(
-      [seed, a4] {
+  const int code = console::RunProgram(
+      [seed, a4, &history_file, &unwritten] {
         auto con = console::OpenTerminal();
         std::unique_ptr<console::Clock> clock = packets::driver::RunClock(seed);
         console::Random rng(*clock);
         console::WorkDir dir(".");
         auto state = std::make_unique<packets::RunState>();
         state->A4 = a4;
+        if (history_file) state->season.FILE = *history_file;
         packets::Run run{*state, *con, rng, dir};
         packets::driver::RunPackets(run);
+        unwritten = state->season.unwritten;
       },
       console::RestoreTerminal);
+  if (code == 0 && unwritten) {
+    std::cerr << "packets: the season history " << *history_file
+              << " was not updated (see the closing screen)\n";
+    return 1;
+  }
+  return code;
 }

@@ -35,6 +35,11 @@ std::string Abandoning(int percent, int quiz) {
   return "Abandoning " + Num(percent) + " Percent interrogatives on quiz " + Num(quiz);
 }
 
+std::string SeasonFigures(int avoided, int returned) {
+  return "Season history: " + Num(avoided) + " questions of earlier runs avoided, " +
+         Num(returned) + " had to come back";
+}
+
 void AppendNote(Run& run, std::string_view line) {
   std::string text(line);
   text += "\r\n";

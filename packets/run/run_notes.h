@@ -31,6 +31,10 @@ std::string SectorsRepeatQuest(int place, int quiz);
 /// "Abandoning N Percent interrogatives on quiz Q".
 std::string Abandoning(int percent, int quiz);
 
+/// "Season history: A questions of earlier runs avoided, B had to come
+/// back": what the season history kept out of the run and let back in.
+std::string SeasonFigures(int avoided, int returned);
+
 /// Appends one line to the run notes (st.F9).
 void AppendNote(Run& run, std::string_view line);
 

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "packets/run/file_texts.h"
 #include "packets/run/tables.h"
@@ -53,6 +55,38 @@ struct StyleRecord {
   int SPEARLY = 1, SPLATE = 30;
   char SETSPC = 'N';
   std::string TYP;
+};
+
+/// One kind of question as the season history sees it in this run, by
+/// sector and by the question's place within its sector.
+struct SeasonKind {
+  /// 0 when no earlier run of the season used the question, else the rank
+  /// of the latest earlier run that did (1 the oldest run of the history).
+  SectorTable<std::uint16_t, SCMAX> AGE{"AGE"};
+  /// Per sector: the rank whose questions are available so far (0 while the
+  /// sector's fresh questions last).
+  Table<int, SCMAX> LEVEL{"LEVEL"};
+  /// The question's whole line in its data file, as the history records it;
+  /// a view into the run's question file texts.
+  SectorTable<std::string_view, SCMAX> RECORD{"RECORD"};
+};
+
+/// A question that a quiz of this run used, for the season history.
+struct SeasonPick {
+  int quiz;
+  int place;
+  char kind;  // n F R O S
+  int sector;
+  int number;
+};
+
+/// The season history's part of a run: empty FILE when the run has none.
+struct SeasonState {
+  std::string FILE;
+  SeasonKind REG, FIN, REF, ONLY, SIT;
+  std::vector<SeasonPick> picks;  // every place of every quiz written
+  int runs = 0;                   // earlier runs the history records
+  bool unwritten = false;         // a completed run could not be added to FILE
 };
 
 struct RunState {
@@ -205,6 +239,9 @@ struct RunState {
 
   // The question files as read this run.
   FileTexts question_files;
+
+  // The season history, when the run keeps one.
+  SeasonState season;
 };
 
 /// Zeroes the five per-verse tables.

@@ -18,7 +18,8 @@ const SpecialtyKind kCvRef{'R',
                            false,
                            "  Due to sectoring restrictions we must begin CV Ref repeats in quiz ",
                            notes::CvRepeats,
-                           "CV Ref"};
+                           "CV Ref",
+                           &SeasonState::REF};
 
 const SpecialtyKind kCoRef{'O',
                            &RunState::OPS,
@@ -34,7 +35,8 @@ const SpecialtyKind kCoRef{'O',
                            false,
                            "  Due to sectoring restrictions we must begin CO Ref repeats in quiz ",
                            notes::CoRepeats,
-                           "CO Ref"};
+                           "CO Ref",
+                           &SeasonState::ONLY};
 
 const SpecialtyKind kSit{'S',
                          &RunState::SPS,
@@ -50,7 +52,8 @@ const SpecialtyKind kSit{'S',
                          false,
                          "  Due to sectoring restrictions we must start situation repeats in quiz ",
                          notes::SitRepeats,
-                         "SIT"};
+                         "SIT",
+                         &SeasonState::SIT};
 
 const SpecialtyKind kFtv{'F',
                          &RunState::FPS,
@@ -66,7 +69,8 @@ const SpecialtyKind kFtv{'F',
                          true,
                          "  Due to sectoring restrictions FTV repeats begin in quiz ",
                          notes::FtvRepeats,
-                         "FTV"};
+                         "FTV",
+                         &SeasonState::FIN};
 
 const SpecialtyKind* KindOf(char letter) {
   for (const SpecialtyKind* k : {&kCvRef, &kCoRef, &kSit, &kFtv}) {

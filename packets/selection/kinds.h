@@ -24,6 +24,7 @@ struct SpecialtyKind {
   const char* message;            // shown at an exhaustion, the quiz number follows
   std::string (*note)(int quiz);  // the run note of the first exhaustion of a call
   const char* name;               // in refusals
+  SeasonKind SeasonState::*season;  // REF, ONLY, SIT, FIN
 };
 
 extern const SpecialtyKind kCvRef;

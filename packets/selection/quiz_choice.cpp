@@ -7,6 +7,7 @@
 
 #include "packets/output/output.h"
 #include "packets/run/run_notes.h"
+#include "packets/run/season.h"
 #include "packets/selection/approval.h"
 #include "packets/selection/choosers.h"
 #include "packets/selection/selection.h"
@@ -19,15 +20,29 @@ constexpr int kApprove = 1;  // V: the user approves each combination
 
 /// The regular pool starts again after quiz MINQZ1, then every
 /// MINQZ1 - 1 quizzes; every regular question of every sector is
-/// available again.
+/// available again. With a season history, sector by sector: a sector
+/// whose questions so far are used up brings back those of the next
+/// oldest run, one with nothing held back starts again whole, any other
+/// keeps what it still offers.
 void RestartRegularPool(Run& run) {
   RunState& st = run.st;
   if (st.Q2 <= st.MINQZ) return;
   Message(run, "  **Out of Regular Questions...Using Repeats beginning quiz " +
                    std::to_string(st.Q2) + "**");
   st.MINQZ = st.MINQZ + st.MINQZ1 - 1;
-  st.REGQUESTION.Fill(1);
-  for (int s = 1; s <= SCMAX; ++s) st.QPS[s] = st.TQPS[s];
+  if (!season::On(st)) {
+    st.REGQUESTION.Fill(1);
+    for (int s = 1; s <= SCMAX; ++s) st.QPS[s] = st.TQPS[s];
+  } else {
+    for (int s = 1; s <= SCMAX; ++s) {
+      if (season::AllBack(st.season.REG, s)) {
+        for (int k = 1; k <= st.REGQUESTION.Count(s); ++k) st.REGQUESTION(s, k) = 1;
+        st.QPS[s] = st.TQPS[s];
+      } else if (st.QPS[s] <= 0 || season::Available(st.REGQUESTION, s, st.TQPS[s]) == 0) {
+        st.QPS[s] = season::BringBack(st.season.REG, st.REGQUESTION, s, st.TQPS[s]);
+      }
+    }
+  }
   notes::AppendNote(run, notes::RegularRepeats(st.Q2));
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "packets/run/run_notes.h"
+#include "packets/run/season.h"
 #include "packets/selection/choosers.h"
 
 namespace packets::selection {
@@ -24,11 +25,17 @@ int Neighbour(const RunState& st, int i) {
 }
 
 /// A sector's regular questions are all used: they become available again,
-/// announced as a repeat in the quiz.
+/// announced as a repeat in the quiz. With a season history those of the
+/// oldest run not yet brought back come first, and this run's own only
+/// when no earlier run's are held back any more.
 void RestartSector(Run& run, int s) {
   RunState& st = run.st;
-  for (int k = 1; k <= st.REGQUESTION.Count(s); ++k) st.REGQUESTION(s, k) = 1;
-  st.QPS[s] = st.TQPS[s];
+  if (season::On(st) && !season::AllBack(st.season.REG, s)) {
+    st.QPS[s] = season::BringBack(st.season.REG, st.REGQUESTION, s, st.TQPS[s]);
+  } else {
+    for (int k = 1; k <= st.REGQUESTION.Count(s); ++k) st.REGQUESTION(s, k) = 1;
+    st.QPS[s] = st.TQPS[s];
+  }
   NextMessageRow(run);
   REPEATSECTOR(run);
 }
@@ -191,7 +198,9 @@ void CHOOSEQUE(Run& run, int C1) {
   if (!spread) d = CHOOSES(run, C1);
   const int S = d.S;
   int NUM = DrawQuestion(run, st.REGQUESTION, st.TQPS[S], 'n', S, C1);
-  if (NUM == 0) {
+  // A restart that brings back only older questions may bring back none
+  // this place can take; the last restart brings back every question.
+  while (NUM == 0) {
     RestartSector(run, S);
     NUM = DrawQuestion(run, st.REGQUESTION, st.TQPS[S], 'n', S, C1);
   }

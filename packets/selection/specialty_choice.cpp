@@ -4,6 +4,7 @@
 #include <string>
 
 #include "packets/run/run_notes.h"
+#include "packets/run/season.h"
 #include "packets/selection/choosers.h"
 
 namespace packets::selection {
@@ -13,6 +14,47 @@ namespace {
 constexpr int kDrawsBeforeExhaustion = 3000;
 constexpr int kNoSector = 31;  // no preferred sector
 constexpr int kVarietyLimit = 29;
+
+/// True when sector s has nothing left of the kind to draw for place-free
+/// use: no remaining count, or no available question beyond those already
+/// serving places of the kind in the quiz in hand.
+bool UsedUp(const RunState& st, const SpecialtyKind& kind, int s) {
+  if ((st.*kind.remaining)[s] <= 0) return true;
+  const auto& flags = st.*kind.flags;
+  int serving = 0;
+  for (int i = 1; i <= st.SECTORS; ++i) {
+    const int k = st.NUMBER[i];
+    if (st.SECTOR[i] == s && k >= 1 && k <= flags.Count(s) && PlaceKind(st, i) == kind.letter &&
+        flags(s, k) == 1) {
+      ++serving;
+    }
+  }
+  return season::Available(flags, s, (st.*kind.total)[s]) <= serving;
+}
+
+/// The kind's pool starts again. With a season history, sector by sector:
+/// a sector whose questions so far are used up brings back those of the
+/// next oldest run; a sector with nothing held back any more starts again
+/// whole, as without a history; any other keeps what it still offers.
+void RestartPool(RunState& st, const SpecialtyKind& kind) {
+  auto& flags = st.*kind.flags;
+  auto& remaining = st.*kind.remaining;
+  const auto& total = st.*kind.total;
+  if (!season::On(st)) {
+    flags.Fill(1);
+    for (int s = 1; s <= SCMAX; ++s) remaining[s] = total[s];
+    return;
+  }
+  SeasonKind& ages = st.season.*kind.season;
+  for (int s = 1; s <= SCMAX; ++s) {
+    if (season::AllBack(ages, s)) {
+      for (int k = 1; k <= flags.Count(s); ++k) flags(s, k) = 1;
+      remaining[s] = total[s];
+    } else if (UsedUp(st, kind, s)) {
+      remaining[s] = season::BringBack(ages, flags, s, total[s]);
+    }
+  }
+}
 
 /// The kind is used up in the free sectors: its pool starts again, with
 /// the message and (first time in the call) the run note; the second time
@@ -38,8 +80,7 @@ void Exhaust(Run& run, const SpecialtyKind& kind, int& C7) {
   con.Write("Choosing Quiz " + std::to_string(st.Q2));
   con.WriteLn();
   con.WriteLn();
-  (st.*kind.flags).Fill(1);
-  for (int s = 1; s <= SCMAX; ++s) (st.*kind.remaining)[s] = (st.*kind.total)[s];
+  RestartPool(st, kind);
 }
 
 /// The sector that a second place of the kind prefers: the highest one

@@ -77,7 +77,8 @@ void APPROVESPEC(Console& con) {
   con.TextColor(console::kWhite);
 }
 
-void THANK(Console& con, const std::string& name4, const std::optional<std::string>& pdf_problem) {
+void THANK(Console& con, const std::string& name4, const std::optional<std::string>& pdf_problem,
+           const std::vector<std::string>& below) {
   console::CLR(con);
   con.WriteLn("  Thank you for using " + std::string(kProduct) + " " + std::string(kVersion));
   con.WriteLn();
@@ -97,6 +98,15 @@ void THANK(Console& con, const std::string& name4, const std::optional<std::stri
   }
   con.WriteLn();
   con.Write("  Press Return to Continue ");
+  if (!below.empty()) {
+    const int x = con.WhereX();
+    const int y = con.WhereY();
+    for (std::size_t i = 0; i < below.size(); ++i) {
+      con.GotoXY(1, y + 2 + static_cast<int>(i));
+      con.Write(below[i]);
+    }
+    con.GotoXY(x, y);
+  }
   con.ReadLine();
 }
 

@@ -112,5 +112,26 @@ TEST(THANK, SaysWhyThePdfIsMissing) {
   EXPECT_EQ(con.Row(16), RowOf("  Press Return to Continue"));
 }
 
+// The season history's lines stand below the fixed text; the answer is
+// still read at the prompt.
+TEST(THANK, SeasonLinesBelowTheFixedTextAndTheCursorBackAtThePrompt) {
+  struct PromptConsole : VirtualConsole {
+    int x = 0, y = 0;  // where the first key was read
+    char ReadKey() override {
+      if (x == 0) x = WhereX(), y = WhereY();
+      return VirtualConsole::ReadKey();
+    }
+  } con;
+  con.Line("");
+  const std::vector<std::string> below{"  Season history: 3 questions of earlier runs avoided",
+                                       "  The season history S.txt was NOT updated:"};
+  THANK(con, "TEAM", std::nullopt, below);
+  EXPECT_EQ(con.Row(15), RowOf("  Press Return to Continue"));
+  EXPECT_EQ(con.Row(17), RowOf(below[0]));
+  EXPECT_EQ(con.Row(18), RowOf(below[1]));
+  EXPECT_EQ(con.x, 28);
+  EXPECT_EQ(con.y, 15);
+}
+
 }  // namespace
 }  // namespace packets::styles

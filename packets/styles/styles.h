@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "console/console.h"
 #include "console/text_file.h"
@@ -24,9 +25,11 @@ void QUESTWARN(console::Console& con);
 /// The two lines of the approval menu; leaves white on red set.
 void APPROVESPEC(console::Console& con);
 /// Closing screen naming NAME4.inf, NAME4.qui and NAME4.pdf, or why the
-/// PDF could not be written; waits for Enter.
+/// PDF could not be written; waits for Enter. The lines `below` (the season
+/// history's) stand two rows under its text.
 void THANK(console::Console& con, const std::string& name4,
-           const std::optional<std::string>& pdf_problem = std::nullopt);
+           const std::optional<std::string>& pdf_problem = std::nullopt,
+           const std::vector<std::string>& below = {});
 
 /// Reads a style file (29 lines) as the run driver and READIN read it; a
 /// type template shorter than 30 characters is filled up with "n".

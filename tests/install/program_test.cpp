@@ -70,8 +70,9 @@ TEST(CommandLine, HelpAndVersionOnStandardOutputMistakesOnStandardError) {
   const std::string usage_db =
       "Usage: databuild\n       databuild --yes\n       databuild --check [--strict] [FILE]\n";
   const std::string usage_pk =
-      "Usage: packets [--seed N] [--paper letter|a4]\n"
-      "       packets --run STYLE [--seed N] [--paper letter|a4]\n"
+      "Usage: packets [--seed N] [--paper letter|a4] [--history FILE]\n"
+      "       packets --run STYLE [--seed N] [--paper letter|a4] [--history FILE]\n"
+      "       packets --history FILE --list | --forget NAME\n"
       "       packets --setup DIR\n";
   const Case cases[] = {
       {DATABUILD_PATH, {"--help"}, 0, usage_db, ""},

@@ -79,9 +79,12 @@ void SelectionRun::Go(const Style& style, std::uint64_t seed) {
   console::Random rng(clock);
   console::WorkDir dir(dir_.path());
   st_ = RunState();
+  st_.season.FILE = history_;
   packets::Run run{st_, *con_, rng, dir};
   driver::RunPackets(run, [](const std::string&) { return std::nullopt; });
-  EXPECT_EQ(con_->last_refusal, "");
+  if (!expect_refusal_) {
+    EXPECT_EQ(con_->last_refusal, "");
+  }
   last_con_ = std::move(con_);
   con_ = std::make_unique<testsupport::AnsweringConsole>();
 }

@@ -77,6 +77,8 @@ class SelectionRun : public testing::Test {
   std::string Notes() const;  // the run notes part of the usage record
 
   testsupport::ScratchDir dir_;
+  std::string history_;          // the season history the runs keep; none when empty
+  bool expect_refusal_ = false;  // the next run is refused on purpose
   std::unique_ptr<RunState> st_holder_ = std::make_unique<RunState>();
   RunState& st_ = *st_holder_;
   std::unique_ptr<testsupport::AnsweringConsole> con_ =
