@@ -14,10 +14,10 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
 set(CPACK_PACKAGE_VERSION ${MATQUIZ_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Bible quiz packets on the Gospel of Matthew")
-set(CPACK_PACKAGE_DESCRIPTION
-    "databuild turns the hand-edited question database Mat.dsk into question data files;\n"
-    "packets makes up to 150 quizzes from a stored quiz style as a printable packet file\n"
-    "and a usage record. Both are full-screen programs for an 80x25 terminal.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+       "databuild turns the hand-edited question database Mat.dsk into question data files;\n"
+       "packets makes up to 150 quizzes from a stored quiz style as a printable packet file\n"
+       "and a usage record. Both are full-screen programs for an 80x25 terminal.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
