@@ -97,7 +97,7 @@ class WholeRun : public testing::Test {
     std::string regular;
     for (int c = 1; c <= 2; ++c) {
       for (int v = 1; v <= (c == 1 ? 25 : 10); ++v) {
-        char ref[8];
+        char ref[16];  // room for any two ints, as the compiler checks
         std::snprintf(ref, sizeof ref, "%2d:%2d", c, v);
         regular += std::string(ref) + "\tWho is asked about verse " + std::to_string(v) + "?\r\n";
       }

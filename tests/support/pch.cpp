@@ -1,0 +1,1 @@
+// Compiled only to make the precompiled test headers that every test uses.
