@@ -44,24 +44,40 @@ HANDLE g_output = INVALID_HANDLE_VALUE;  // the buffer the console showed before
 HANDLE g_screen = INVALID_HANDLE_VALUE;  // the programs' own buffer
 DWORD g_input_mode = 0;
 bool g_exit_hook = false;
+// What the console's window showed before, written back when it is given
+// back: a console that does not redraw a buffer made active again (Wine's
+// on a Unix terminal) then shows it too.
+std::vector<CHAR_INFO> g_saved;
+SMALL_RECT g_saved_area{};
+COORD g_saved_cursor{};
 
 void GiveBack() {
   if (!g_taken) return;
   g_taken = false;
   SetConsoleActiveScreenBuffer(g_output);
-  if (g_screen != g_output) CloseHandle(g_screen);
+  CloseHandle(g_screen);
   g_screen = INVALID_HANDLE_VALUE;
+  if (!g_saved.empty()) {
+    const COORD size{static_cast<SHORT>(g_saved_area.Right - g_saved_area.Left + 1),
+                     static_cast<SHORT>(g_saved_area.Bottom - g_saved_area.Top + 1)};
+    SMALL_RECT area = g_saved_area;
+    WriteConsoleOutputW(g_output, g_saved.data(), size, COORD{0, 0}, &area);
+  }
+  SetConsoleCursorPosition(g_output, g_saved_cursor);
   SetConsoleMode(g_input, g_input_mode);
 }
 
 // Ctrl-C, Ctrl-Break and the closing of the console window: the console is
-// given back, and the system then ends the program as it always does.
+// given back and the program ends with the status a shell reports for an
+// interrupted program (128 + 2), as on a Unix terminal.
+constexpr UINT kExitInterrupted = 130;
+
 BOOL WINAPI OnControl(DWORD) {
   {
     std::lock_guard<std::mutex> hold(g_lock);
     GiveBack();
   }
-  return FALSE;
+  ExitProcess(kExitInterrupted);
 }
 
 class WindowsConsole final : public Console {
@@ -96,7 +112,9 @@ class WindowsConsole final : public Console {
   void Show() override {
     Draw();
     while (!fits_) {
-      NextEvents(true);
+      // Not every console reports a change of size as an event: look again
+      // now and then.
+      if (WaitForSingleObject(g_input, 200) == WAIT_OBJECT_0) NextEvents(false);
       pending_.clear();
       Draw();
     }
@@ -229,6 +247,12 @@ std::unique_ptr<Console> OpenTerminal() {
   }
   const COORD window{static_cast<SHORT>(info.srWindow.Right - info.srWindow.Left + 1),
                      static_cast<SHORT>(info.srWindow.Bottom - info.srWindow.Top + 1)};
+  g_saved.assign(static_cast<std::size_t>(window.X) * static_cast<std::size_t>(window.Y),
+                 CHAR_INFO{});
+  g_saved_area = info.srWindow;
+  g_saved_cursor = info.dwCursorPosition;
+  SMALL_RECT area = info.srWindow;
+  if (!ReadConsoleOutputW(output, g_saved.data(), window, COORD{0, 0}, &area)) g_saved.clear();
   SetConsoleScreenBufferSize(screen, window);
   if (!SetConsoleActiveScreenBuffer(screen)) {
     CloseHandle(screen);
