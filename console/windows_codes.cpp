@@ -31,6 +31,16 @@ std::string OnePress(const WindowsKeyEvent& event) {
     if (event.character == 127) return std::string(1, kBackspace);
     return std::string(1, static_cast<char>(event.character));
   }
+  switch (event.virtual_key) {
+    case windows_key::kBackspace:
+      return std::string(1, kBackspace);
+    case windows_key::kTab:
+      return std::string(1, kTab);
+    case windows_key::kEnter:
+      return std::string(1, kEnter);
+    case windows_key::kEscape:
+      return std::string(1, kEsc);
+  }
   if (event.virtual_key == windows_key::kF11) return std::string{kExtended, '\x85'};
   if (event.virtual_key == windows_key::kF12) return std::string{kExtended, '\x86'};
   if (event.scan_code <= 0 || event.scan_code > 255) return {};

@@ -16,7 +16,10 @@ namespace console {
 
 /// Virtual key numbers of the Windows console that have a rule of their own.
 namespace windows_key {
+inline constexpr int kBackspace = 0x08;
 inline constexpr int kTab = 0x09;
+inline constexpr int kEnter = 0x0D;
+inline constexpr int kEscape = 0x1B;
 inline constexpr int kShift = 0x10;
 inline constexpr int kControl = 0x11;
 inline constexpr int kAlt = 0x12;  // VK_MENU
@@ -50,6 +53,8 @@ struct WindowsKeyEvent {
 /// repeated as often as the event says; for a key without one, a character
 /// of code 0 and the key's scan code (Up 72, Down 80, Left 75, Right 77),
 /// with F11, F12 and Shift-Tab given the codes the terminal gives them.
+/// Backspace, Tab, Enter and Esc give their own characters even from a
+/// console that reports them without one (Wine's on a Unix terminal does).
 /// Nothing for a released key, a key that only modifies others, or a
 /// character the programs cannot hold in one byte.
 std::string WindowsKeyChars(const WindowsKeyEvent& event);

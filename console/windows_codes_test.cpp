@@ -22,6 +22,8 @@ TEST(WindowsKeyChars, EveryKindOfEvent) {
       {{false, 0x28, 80, 0, 1, 0}, ""},
       {{true, 0x0D, 28, '\r', 1, 0}, "\r"},
       {{true, 0x1B, 1, 27, 1, 0}, "\x1b"},
+      {{true, windows_key::kEscape, 1, 0, 1, 0}, "\x1b"},  // Esc without its character
+      {{true, windows_key::kEnter, 28, 0, 1, 0}, "\r"},
       {{true, 0x08, 14, 8, 1, 0}, "\b"},
       {{true, 0x08, 14, 127, 1, 0}, "\b"},
       {{true, 'D', 32, 'D', 1, windows_key::kShiftPressed}, "D"},

@@ -20,6 +20,8 @@
 
 namespace console {
 
+static_assert(windows_key::kBackspace == VK_BACK && windows_key::kEnter == VK_RETURN &&
+              windows_key::kEscape == VK_ESCAPE);
 static_assert(windows_key::kTab == VK_TAB && windows_key::kShift == VK_SHIFT &&
               windows_key::kControl == VK_CONTROL && windows_key::kAlt == VK_MENU &&
               windows_key::kPause == VK_PAUSE && windows_key::kCapsLock == VK_CAPITAL);

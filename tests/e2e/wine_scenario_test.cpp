@@ -1,0 +1,160 @@
+// The Windows programs under Wine, in the same 80x25 pane as the Linux ones:
+// databuild on the sample, then a run of packets from the style menu to the
+// closing screen with the title's and the menus' colours checked; the same
+// keys and seed given to the Linux programs leave the same files byte for
+// byte. The Windows programs' refusals of bad input read as the Linux
+// programs' do. Runs when MATQUIZ_WINDOWS_BIN names the folder of the
+// Windows programs (scripts/windows sets it, and WINEPREFIX); skipped
+// otherwise.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+
+#include "tests/e2e/scenario.h"
+
+namespace e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kWine = "/usr/lib/wine/wine64";
+constexpr int kLightGrey = 7, kBlack = 0;
+
+/// A style of 4 quizzes of 12 questions over Matthew 1:1 to 4:25 in pages,
+/// specialties in places 3 to 10.
+const char kTeamStyle[] =
+    "F\r\n1 1\r\n4 25\r\nTeam\r\n60\r\nP\r\n12\r\nA\r\n16\r\n50\r\nY\r\n4\r\nV\r\n10\r\n4\r\n2\r\n"
+    "2\r\n1\r\n1\r\n0\r\n1\r\n0\r\n1\r\n0\r\n100\r\n3\r\n10\r\nN\r\nnnAAAAAAAAnnnnnnnnnnnnnnnnnnnn\r\n";
+
+std::string WindowsBin() {
+  const char* bin = std::getenv("MATQUIZ_WINDOWS_BIN");
+  return bin ? bin : "";
+}
+
+std::vector<std::string> WindowsProgram(const std::string& name) {
+  return {kWine, (fs::path(WindowsBin()) / (name + ".exe")).string()};
+}
+
+/// Every file of a directory by name, with its bytes.
+std::map<std::string, std::string> Files(const testsupport::ScratchDir& dir) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : fs::directory_iterator(dir.path())) {
+    const std::string name = entry.path().filename().string();
+    files[name] = dir.Get(name);
+  }
+  return files;
+}
+
+/// Output of a command with carriage returns taken out: the Windows
+/// programs end the lines they print with CR LF, as programs there do.
+termtest::CommandResult WithoutCr(termtest::CommandResult result) {
+  std::erase(result.output, '\r');
+  return result;
+}
+
+class WineScenario : public Scenario {
+ protected:
+  void SetUp() override {
+    if (WindowsBin().empty() || !fs::exists(kWine))
+      GTEST_SKIP() << "MATQUIZ_WINDOWS_BIN is not set (scripts/windows sets it) or Wine is "
+                      "missing: the Windows programs are not tried";
+    const char* prefix = std::getenv("WINEPREFIX");
+    ASSERT_NE(prefix, nullptr) << "WINEPREFIX must name a Wine prefix made beforehand";
+    environment_ = {std::string("WINEPREFIX=") + prefix, "WINEDEBUG=-all"};
+    Scenario::SetUp();
+  }
+
+  /// A fresh working directory: databuild on the sample, then style Team
+  /// with seed 7 from the style menu to the closing screen and "Exit".
+  /// Every file the programs leave.
+  std::map<std::string, std::string> WholeRun() {
+    for (const auto& entry : fs::directory_iterator(Work())) fs::remove_all(entry.path());
+    const termtest::CommandResult setup =
+        termtest::RunCommand({PACKETS_PATH, "--setup", Work().string()});
+    EXPECT_EQ(setup.status, 0) << setup.output;
+    fs::copy_file(testsupport::SourceDir() / "data" / "sample" / "Mat.dsk", Work() / "Mat.dsk");
+
+    const std::string built = BuildData();
+    EXPECT_NE(built.find("Installation"), std::string::npos) << built;
+    EXPECT_NE(built.find("Successful"), std::string::npos) << built;
+    Dir().Put("Team.spe", kTeamStyle);
+    Dir().PutLines("Specs.lst", {"Team", "Enter New Specs"});
+
+    StartPackets(7);
+    // The title: the program's name in red and black on light grey; the
+    // menu: the chosen entry white on red, the others yellow on blue.
+    EXPECT_TRUE(AwaitColours(3, 1, kRed, kLightGrey));
+    EXPECT_TRUE(AwaitColours(4, 1, kBlack, kLightGrey));
+    EXPECT_TRUE(Await("Team"));
+    EXPECT_TRUE(AwaitColours(33, 6, kWhite, kRed));
+    EXPECT_TRUE(AwaitColours(33, 7, kYellow, kBlue));
+    if (!ChooseStyle(1) || !AcceptStyle()) return {};
+    if (!Await("Sc From    To    --Total Questions--")) return {};
+    Press({"Enter"});
+    if (!Await("Approve specialty combinations for each quiz")) return {};
+    EXPECT_TRUE(AwaitColours(16, 3, kWhite, kRed));
+    EXPECT_TRUE(AwaitColours(16, 4, kYellow, kBlue));
+    Press({"Enter"});
+    if (!FinishRunAndExit("Team.inf")) return {};
+    return Files(Dir());
+  }
+};
+
+TEST_F(WineScenario, DatabuildAndARunLeaveTheFilesOfTheLinuxPrograms) {
+  const std::map<std::string, std::string> linux_files = WholeRun();
+  ASSERT_TRUE(linux_files.count("Team.qui")) << "the Linux run did not finish";
+  databuild_ = WindowsProgram("databuild");
+  packets_ = WindowsProgram("packets");
+  const std::map<std::string, std::string> windows_files = WholeRun();
+  ASSERT_TRUE(windows_files.count("Team.qui")) << "the run under Wine did not finish";
+  for (const auto& [name, bytes] : linux_files) {
+    const auto it = windows_files.find(name);
+    if (it == windows_files.end()) {
+      ADD_FAILURE() << name << " was not written under Wine";
+    } else {
+      EXPECT_TRUE(it->second == bytes) << name << " differs between the builds";
+    }
+  }
+  EXPECT_EQ(windows_files.size(), linux_files.size());
+}
+
+// What the Linux programs refuse in words, the Windows programs refuse in
+// the same words and with the same status.
+TEST_F(WineScenario, BadInputIsRefusedInTheSameWords) {
+  Dir().PutLines("Bad.dsk", {"this is no question database"});
+  const std::string bad = (Work() / "Bad.dsk").string();
+  const std::string missing = (Work() / "Missing.dsk").string();
+  const std::vector<std::vector<std::string>> cases = {
+      {"packets", "--seed", "ten"},
+      {"packets", "--frob"},
+      {"packets", "--setup"},
+      {"databuild", "--check", bad},
+      {"databuild", "--check", missing},
+      {"databuild", "extra"},
+  };
+  const std::string native_bin = fs::path(PACKETS_PATH).parent_path().string();
+  for (const std::vector<std::string>& c : cases) {
+    std::vector<std::string> native{(fs::path(native_bin) / c[0]).string()};
+    std::vector<std::string> windows = WindowsProgram(c[0]);
+    native.insert(native.end(), c.begin() + 1, c.end());
+    windows.insert(windows.end(), c.begin() + 1, c.end());
+    const termtest::CommandResult want = termtest::RunCommand(native);
+    const termtest::CommandResult got = WithoutCr(termtest::RunCommand(windows));
+    EXPECT_EQ(got.status, want.status) << ::testing::PrintToString(c);
+    EXPECT_EQ(got.output, want.output) << ::testing::PrintToString(c);
+  }
+  // Neither program draws its screen into a file or pipe.
+  for (const char* program : {"databuild", "packets"}) {
+    const termtest::CommandResult got = termtest::RunCommand(WindowsProgram(program));
+    EXPECT_EQ(got.status, 99) << program;
+    EXPECT_NE(got.output.find("This program needs a terminal: its standard input and output "
+                              "must not be redirected."),
+              std::string::npos)
+        << program << ": " << got.output;
+  }
+}
+
+}  // namespace
+}  // namespace e2e
