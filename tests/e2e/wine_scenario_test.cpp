@@ -26,7 +26,8 @@ constexpr int kLightGrey = 7, kBlack = 0;
 /// specialties in places 3 to 10.
 const char kTeamStyle[] =
     "F\r\n1 1\r\n4 25\r\nTeam\r\n60\r\nP\r\n12\r\nA\r\n16\r\n50\r\nY\r\n4\r\nV\r\n10\r\n4\r\n2\r\n"
-    "2\r\n1\r\n1\r\n0\r\n1\r\n0\r\n1\r\n0\r\n100\r\n3\r\n10\r\nN\r\nnnAAAAAAAAnnnnnnnnnnnnnnnnnnnn\r\n";
+    "2\r\n1\r\n1\r\n0\r\n1\r\n0\r\n1\r\n0\r\n100\r\n3\r\n10\r\nN\r\nnnAAAAAAAAnnnnnnnnnnnnnnnnnnnn"
+    "\r\n";
 
 std::string WindowsBin() {
   const char* bin = std::getenv("MATQUIZ_WINDOWS_BIN");
@@ -109,6 +110,8 @@ TEST_F(WineScenario, DatabuildAndARunLeaveTheFilesOfTheLinuxPrograms) {
   packets_ = WindowsProgram("packets");
   const std::map<std::string, std::string> windows_files = WholeRun();
   ASSERT_TRUE(windows_files.count("Team.qui")) << "the run under Wine did not finish";
+  // The 50 data files, the run's files and the shipped ones.
+  EXPECT_GT(linux_files.size(), 55u);
   for (const auto& [name, bytes] : linux_files) {
     const auto it = windows_files.find(name);
     if (it == windows_files.end()) {
