@@ -123,6 +123,16 @@ TEST_F(WineScenario, DatabuildAndARunLeaveTheFilesOfTheLinuxPrograms) {
   EXPECT_EQ(windows_files.size(), linux_files.size());
 }
 
+// Ctrl-C ends the program with the status of an interrupted program, as on
+// a Unix terminal; it was reported as success (0) before.
+TEST_F(WineScenario, CtrlCEndsThePrograms) {
+  packets_ = WindowsProgram("packets");
+  StartPackets(3);
+  ASSERT_TRUE(Await("Enter New Specs"));
+  Press({"C-c"});
+  EXPECT_EQ(Ended(), 130);
+}
+
 // What the Linux programs refuse in words, the Windows programs refuse in
 // the same words and with the same status.
 TEST_F(WineScenario, BadInputIsRefusedInTheSameWords) {
