@@ -113,11 +113,12 @@ class WindowsConsole final : public Console {
   /// waits for it to be made larger (keys typed meanwhile are dropped).
   void Show() override {
     Draw();
+    const std::size_t kept = pending_.size();
     while (!fits_) {
       // Not every console reports a change of size as an event: look again
       // now and then.
       if (WaitForSingleObject(g_input, 200) == WAIT_OBJECT_0) NextEvents(false);
-      pending_.clear();
+      pending_.resize(kept);
       Draw();
     }
   }
