@@ -223,6 +223,8 @@ class WindowsConsole final : public Console {
 }  // namespace
 
 std::unique_ptr<Console> OpenTerminal() {
+  constexpr const char* kNoScreen =
+      "The console cannot be drawn on; the program needs a full-screen console.";
   std::lock_guard<std::mutex> hold(g_lock);
   if (g_taken) throw std::runtime_error("The terminal is already in use.");
   HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
@@ -235,18 +237,14 @@ std::unique_ptr<Console> OpenTerminal() {
   }
   CONSOLE_SCREEN_BUFFER_INFO info;
   if (!GetConsoleScreenBufferInfo(output, &info)) {
-    throw std::runtime_error(
-        "The console cannot be drawn on; the program needs a full-screen "
-        "console.");
+    throw std::runtime_error(kNoScreen);
   }
   // A buffer of the window's size, so that nothing scrolls beside the screen.
   HANDLE screen =
       CreateConsoleScreenBuffer(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, CONSOLE_TEXTMODE_BUFFER, nullptr);
   if (screen == INVALID_HANDLE_VALUE) {
-    throw std::runtime_error(
-        "The console cannot be drawn on; the program needs a full-screen "
-        "console.");
+    throw std::runtime_error(kNoScreen);
   }
   const COORD window{static_cast<SHORT>(info.srWindow.Right - info.srWindow.Left + 1),
                      static_cast<SHORT>(info.srWindow.Bottom - info.srWindow.Top + 1)};
@@ -259,9 +257,7 @@ std::unique_ptr<Console> OpenTerminal() {
   SetConsoleScreenBufferSize(screen, window);
   if (!SetConsoleActiveScreenBuffer(screen)) {
     CloseHandle(screen);
-    throw std::runtime_error(
-        "The console cannot be drawn on; the program needs a full-screen "
-        "console.");
+    throw std::runtime_error(kNoScreen);
   }
   g_input = input;
   g_output = output;
