@@ -79,6 +79,19 @@ std::FILE* CreateNewStream(const fs::path& path) {
 #endif
 }
 
+/// Windows matches names without regard to case itself: a name that is
+/// there under another spelling is found as it is asked for, and the
+/// directory must be asked for the spelling the file has.
+#ifdef _WIN32
+constexpr bool kSystemMatchesCase = true;
+#else
+constexpr bool kSystemMatchesCase = false;
+#endif
+
+/// The spelling under which `name` is in `dir`, matched without regard to
+/// letter case; the smallest when there are several.
+std::optional<fs::path> Spelling(const fs::path& dir, std::string_view name);
+
 }  // namespace
 
 bool MoveOver(const fs::path& from, const fs::path& to) noexcept {
@@ -361,8 +374,17 @@ void TextWriter::Close() {
 std::optional<fs::path> FindInDirectory(const fs::path& dir, std::string_view name) {
   std::error_code ec;
   fs::path exact = dir / fs::path(std::string(name));
-  if (fs::exists(exact, ec)) return exact;
-  if (name.find('/') != std::string_view::npos) return std::nullopt;
+  const bool here = fs::exists(exact, ec);
+  if (name.find('/') != std::string_view::npos) return here ? std::optional(exact) : std::nullopt;
+  if (here && !kSystemMatchesCase) return exact;
+  std::optional<fs::path> found = Spelling(dir, name);
+  return found ? found : here ? std::optional(exact) : std::nullopt;
+}
+
+namespace {
+
+std::optional<fs::path> Spelling(const fs::path& dir, std::string_view name) {
+  std::error_code ec;
   fs::directory_iterator it(dir, ec);
   if (ec) return std::nullopt;
   std::optional<fs::path> found;
@@ -378,6 +400,8 @@ std::optional<fs::path> FindInDirectory(const fs::path& dir, std::string_view na
   return found;
 }
 
+}  // namespace
+
 WorkDir::WorkDir(fs::path root) : root_(std::move(root)) {}
 
 fs::path WorkDir::Resolve(std::string_view name) const {
@@ -391,7 +415,7 @@ std::vector<fs::path> WorkDir::ResolveAll(const std::vector<std::string>& names)
   for (const std::string& name : names) {
     std::error_code ec;
     fs::path exact = root_ / fs::path(name);
-    if (fs::exists(exact, ec) || name.find('/') != std::string::npos) {
+    if (name.find('/') != std::string::npos || (!kSystemMatchesCase && fs::exists(exact, ec))) {
       paths.push_back(std::move(exact));
       continue;
     }
