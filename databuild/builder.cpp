@@ -31,8 +31,9 @@ struct Output {
 
 class Builder {
  public:
-  Builder(console::Console& con, const console::WorkDir& dir, const Database& db, const Pace& pace)
-      : con_(con), db_(db), staging_(dir), walker_(db), board_(con, pace) {}
+  Builder(console::Console& con, const console::WorkDir& dir, const Database& db, const Pace& pace,
+          BuildReport* report)
+      : con_(con), db_(db), staging_(dir), walker_(db), board_(con, pace), report_(report) {}
 
   Outcome Run();
 
@@ -57,6 +58,7 @@ class Builder {
   Staging staging_;
   SectionWalker walker_;
   CounterBoard board_;
+  BuildReport* report_;
   static constexpr int kLinesPerLook = 32;
   int lines_read_ = 0;  // question lines read, for the pace of looking at the clock
   /// Records in the limited-chapter copy of each data file written.
@@ -104,6 +106,7 @@ void Builder::Close(std::vector<Output>& outputs) {
   for (Output& o : outputs) {
     o.file.Close();
     copied_[std::string(o.file.Name())] = o.file.Copied();
+    if (report_) report_->counts.emplace_back(std::string(o.file.Name()), o.count);
   }
 }
 
@@ -217,6 +220,10 @@ void Builder::LLMAT() {
     DrawLimitedName(con_, copy);
     const auto copied = copied_.find(copy.file);
     if (copied != copied_.end() && copied->second > 0) board_.Set(copy.counter, copied->second);
+    if (report_) {
+      report_->counts.emplace_back("LL" + std::string(copy.file),
+                                   copied == copied_.end() ? 0 : copied->second);
+    }
     board_.Tick();
   }
   board_.Flush();
@@ -237,9 +244,11 @@ Outcome Builder::Run() {
   if (!fault) fault = SituationSection();
   if (fault) {
     staging_.Discard();
-    ShowDatabaseFault(con_, fault->outcome == Outcome::kFormattingError
-                                ? FormattingErrorText(fault->line)
-                                : EndedEarlyText(fault->line));
+    const std::string text = fault->outcome == Outcome::kFormattingError
+                                 ? FormattingErrorText(fault->line)
+                                 : EndedEarlyText(fault->line);
+    ShowDatabaseFault(con_, text);
+    if (report_) report_->fault = text;
     WaitForEnter(con_);
     WaitForEnter(con_);
     return fault->outcome;
@@ -254,10 +263,11 @@ Outcome Builder::Run() {
 
 }  // namespace
 
-Outcome BuildDataFiles(console::Console& con, const console::WorkDir& dir, const Pace& pace) {
+Outcome BuildDataFiles(console::Console& con, const console::WorkDir& dir, const Pace& pace,
+                       BuildReport* report) {
   DrawStart(con);
   const Database db = Database::Load(dir);
-  Builder builder(con, dir, db, pace);
+  Builder builder(con, dir, db, pace, report);
   return builder.Run();
 }
 

@@ -2,12 +2,14 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <ostream>
 #include <thread>
 
 #include "console/console.h"
 #include "packets/driver/phases.h"
 #include "packets/material/material.h"
 #include "packets/run/append_files.h"
+#include "packets/styles/style_file.h"
 #include "packets/styles/styles.h"
 
 namespace packets::driver {
@@ -28,9 +30,17 @@ std::string PercentDigits(int p) {
   return d;
 }
 
+/// How one pass of the title loop ended.
+struct Ending {
+  enum Kind { kExit, kTitle, kRefused, kComplete } kind;
+  std::string why;  // for kRefused: the reason, in words
+};
+
 /// A problem the user can mend (a style or data file): shown in words, then
 /// Enter, then back to the title.
-void ShowRefusal(Run& run, const std::string& heading, const std::string& words) {
+Ending Refuse(Run& run, const std::string& heading, const std::string& words) {
+  const Ending refused{Ending::kRefused, heading + " " + words};
+  if (run.headless) return refused;
   Console& con = run.con;
   con.TextColor(kYellow);
   con.TextBackground(kBlue);
@@ -41,6 +51,14 @@ void ShowRefusal(Run& run, const std::string& heading, const std::string& words)
   con.WriteLn();
   con.Write("  Press Return to Continue ");
   con.ReadLine();
+  return refused;
+}
+
+/// A run that cannot go on for a reason a fixed screen tells: the screen
+/// (which waits for the user), then back to the title.
+Ending Warn(Run& run, void (*screen)(Console&), std::string_view words) {
+  if (!run.headless) screen(run.con);
+  return {Ending::kRefused, std::string(words)};
 }
 
 /// The run driver's copies of the style settings.
@@ -108,6 +126,7 @@ void RepeatWarning(Run& run) {
   con.GotoXY(3, 3);
   con.Write("Regular question repeats will begin after quiz ");
   con.WriteLn(st.MINQZ);
+  Say(run, "Regular question repeats will begin after quiz " + std::to_string(st.MINQZ));
   if (st.RES) return;
   con.GotoXY(3, 4);
   con.Write("Do you wish to resector? ");
@@ -229,6 +248,8 @@ void ClosingMessages(Run& run) {
     con.Write(st.OLDIPC);
     con.Write(" Percent interrogatives abandoned on quiz ");
     con.Write(st.ABAND);
+    Say(run, std::to_string(st.OLDIPC) + " Percent interrogatives abandoned on quiz " +
+                 std::to_string(st.ABAND));
     con.TextColor(kYellow);
     con.TextBackground(kBlue);
     con.ReadLine();
@@ -240,7 +261,25 @@ void ClosingMessages(Run& run) {
   }
 }
 
-bool RunOnce(Run& run, const Environment& env) {
+namespace {
+
+/// A run without a terminal keeps, for its end, the names of the files it
+/// wrote (the packet and the usage record first) and its run notes.
+void TellFilesAndNotes(Run& run) {
+  const RunState& st = run.st;
+  Headless& h = *run.headless;
+  h.files.insert(h.files.begin(), {st.F8, st.F10, st.F12});
+  h.files.push_back(st.F9);
+  auto notes = run.dir.OpenRead(st.F9);
+  while (!notes.Eof()) {
+    const std::string_view line = notes.ReadLineView();
+    if (!line.empty()) h.summary.push_back("Run note: " + std::string(line));
+  }
+}
+
+/// One run: with `style` null from the title screen and the style menu, as
+/// the user chooses; with a style name, that stored style as it stands.
+Ending Pass(Run& run, const Environment& env, const std::string* style) {
   RunState& st = run.st;
   Console& con = run.con;
 
@@ -252,34 +291,35 @@ bool RunOnce(Run& run, const Environment& env) {
   styles::WRITEHDG(con);
   con.GotoXY(1, 3);
   CLR(con);
-  styles::SPECS2(run);
+  if (!style) styles::SPECS2(run);
 
   const auto verse_problem = material::ReadVerseTable(run);
-  {
+  if (style) {
+    st.STYLENAME = *style;
+  } else {
     auto handover = run.dir.OpenRead("temp2.txt");
     st.STYLENAME = handover.ReadLineStr(kNameCap);
+    if (st.STYLENAME == "Exit") {
+      con.TextColor(console::kWhite);
+      con.TextBackground(console::kBlack);
+      con.ClrScr();
+      return {Ending::kExit, {}};
+    }
   }
-  if (st.STYLENAME == "Exit") {
-    con.TextColor(console::kWhite);
-    con.TextBackground(console::kBlack);
-    con.ClrScr();
-    return false;
-  }
-  if (verse_problem) {
-    ShowRefusal(run, "The verse table cannot be used:", *verse_problem);
-    return true;
-  }
+  if (verse_problem) return Refuse(run, "The verse table cannot be used:", *verse_problem);
 
   // The style, as saved; a hand-edited file is checked before anything runs.
   st.F2 = st.STYLENAME + ".spe";
-  const StyleRecord style = styles::ReadStyleFile(run.dir, st.F2);
-  auto style_refused = styles::CheckStyleForRun(style);
-  if (!style_refused) style_refused = styles::CheckMaterialVerses(style, st.EVS);
-  if (style_refused) {
-    ShowRefusal(run, "The quiz style " + st.STYLENAME + " cannot be run:", style_refused->words);
-    return true;
+  if (auto unreadable = styles::CheckStyleFileText(run.dir, st.F2)) {
+    return Refuse(run, "The quiz style " + st.STYLENAME + " cannot be read:", *unreadable);
   }
-  TakeStyle(st, style);
+  const StyleRecord record = styles::ReadStyleFile(run.dir, st.F2);
+  auto style_refused = styles::CheckStyleForRun(record);
+  if (!style_refused) style_refused = styles::CheckMaterialVerses(record, st.EVS);
+  if (style_refused) {
+    return Refuse(run, "The quiz style " + st.STYLENAME + " cannot be run:", style_refused->words);
+  }
+  TakeStyle(st, record);
   const FileNames names = BuildFileNames(st);
   st.F4 = names.ftv;
   st.F11 = names.count;
@@ -313,22 +353,20 @@ bool RunOnce(Run& run, const Environment& env) {
     con.WriteLn("  Creating index of questions...");
     con.WriteLn();
     if (auto refused = phases::BuildIndex(run)) {
-      ShowRefusal(run, "The question files cannot be indexed:", *refused);
-      return true;
+      return Refuse(run, "The question files cannot be indexed:", *refused);
     }
+    if (run.headless) run.headless->files.push_back(st.F11);
   }
   con.GotoXY(3, 3);
   con.Write("Sectoring material...");
   con.ClrEol();
   if (auto refused = phases::ReadIndex(run)) {
-    ShowRefusal(run, "The count file " + st.F11 + " cannot be used:", *refused);
-    return true;
+    return Refuse(run, "The count file " + st.F11 + " cannot be used:", *refused);
   }
 
   CLR(con);
   if (st.TQUEST < st.SECTORS) {
-    styles::QUESTWARN(con);
-    return true;
+    return Warn(run, styles::QUESTWARN, "There are not enough regular questions in this material.");
   }
   con.GotoXY(1, 3);
   con.WriteLn("  A quiz will contain one question from each sector.");
@@ -354,7 +392,9 @@ bool RunOnce(Run& run, const Environment& env) {
 
   // Sectoring and the sector table.
   if (st.SEC1 == 'C') {
-    if (!phases::CHAPSEC(run)) return true;
+    if (!phases::CHAPSEC(run)) {
+      return {Ending::kRefused, "The material cannot be sectored by chapter."};
+    }
   } else if (st.SEC1 == 'Q') {
     phases::RESECTOR(run);
     st.RES = true;
@@ -370,34 +410,31 @@ bool RunOnce(Run& run, const Environment& env) {
     phases::DISPLAY(run);
     char key = con.ReadKey();
     while (static_cast<unsigned char>(key) == 191) key = con.ReadKey();
-    if (key == console::kEsc) return true;
+    if (key == console::kEsc) return {Ending::kTitle, {}};
   }
-  if (st.MINQZ == 0) return true;
+  if (st.MINQZ == 0) {
+    return {Ending::kRefused, "A sector of the material holds no regular question."};
+  }
   RepeatWarning(run);
 
   CLR(con);
   MarkAllAvailable(st);
 
-  if (MissingSpecialty(st)) {
-    styles::SPECWARN(con);
-    return true;
-  }
+  if (MissingSpecialty(st)) return Warn(run, styles::SPECWARN, "One specialty has zero questions.");
 
   st.CHOICE = 0;
   CLR(con);
-  if (!ApprovalMenu(run)) return true;
+  if (!ApprovalMenu(run)) return {Ending::kTitle, {}};
 
   CLR(con);
   if (st.IPC != 50) {
     if (auto refused = phases::COUNTINT(run)) {
-      ShowRefusal(run, "The regular questions cannot be read:", *refused);
-      return true;
+      return Refuse(run, "The regular questions cannot be read:", *refused);
     }
   }
 
   if (auto refused = phases::PrepareSelection(run)) {
-    ShowRefusal(run, "The question files cannot be used:", *refused);
-    return true;
+    return Refuse(run, "The question files cannot be used:", *refused);
   }
 
   // The quizzes start: only now are the packet file, the run notes and the
@@ -436,13 +473,24 @@ bool RunOnce(Run& run, const Environment& env) {
   files.Close();
 
   CopyRunNotes(run);
+  if (run.headless) TellFilesAndNotes(run);
 
   ClosingMessages(run);
   styles::THANK(con, st.NAME4);
-  return true;
+  return {st.EN ? Ending::kTitle : Ending::kComplete, {}};
 }
 
-void RunPackets(Run& run, const Environment& env) {
+}  // namespace
+
+bool RunOnce(Run& run, const Environment& env) {
+  return Pass(run, env, nullptr).kind != Ending::kExit;
+}
+
+namespace {
+
+/// Program start: the generator seeded, the counters kept for the whole
+/// program reset.
+void StartProgram(Run& run) {
   run.rng.Randomize();
   run.st.S = 0;
   run.st.NUM = 0;
@@ -450,8 +498,58 @@ void RunPackets(Run& run, const Environment& env) {
   run.st.TREP = 0;
   run.st.ABAND3 = false;
   run.st.RES = false;
+}
+
+/// A style name as `--run` takes it: a plain name, as the style menu lists
+/// it, never a path out of the working directory.
+std::optional<std::string> StyleNameProblem(const std::string& style) {
+  if (style.empty()) return "the style name is empty";
+  if (style.size() > static_cast<std::size_t>(kNameCap)) {
+    return "the style name " + style + " is longer than " + std::to_string(kNameCap) +
+           " characters";
+  }
+  if (style.find_first_of("/\\:") != std::string::npos) {
+    return "the style name " + style +
+           " is a path; give the name of a style of the working "
+           "directory";
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+void RunPackets(Run& run, const Environment& env) {
+  StartProgram(run);
   while (RunOnce(run, env)) {
   }
+}
+
+int RunStyle(Run& run, const std::string& style, const Environment& env, std::ostream& out,
+             std::ostream& err) {
+  if (auto problem = StyleNameProblem(style)) {
+    err << "packets: " << *problem << '\n';
+    return 1;
+  }
+  Headless headless{err, {}, {}};
+  run.headless = &headless;
+  StartProgram(run);
+  Ending ending{Ending::kRefused, {}};
+  try {
+    ending = Pass(run, env, &style);
+  } catch (const console::RuntimeError& e) {
+    // A missing file is a refusal the user can mend; every other input or
+    // output error keeps its number.
+    if (e.code() != console::kErrFileNotFound) throw;
+    ending = {Ending::kRefused, "A file the run needs cannot be found: " + e.where()};
+  }
+  run.headless = nullptr;
+  if (ending.kind != Ending::kComplete) {
+    err << "packets: " << (ending.why.empty() ? "the run did not complete" : ending.why) << '\n';
+    return 1;
+  }
+  for (const std::string& name : headless.files) out << name << '\n';
+  for (const std::string& line : headless.summary) out << line << '\n';
+  return 0;
 }
 
 }  // namespace packets::driver

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
@@ -59,5 +60,16 @@ void RunPackets(Run& run, const Environment& env = ProcessEnvironment);
 
 /// One pass of the title loop. False when the user chose "Exit".
 bool RunOnce(Run& run, const Environment& env);
+
+/// `packets --run STYLE`: one run of the stored style STYLE from its style
+/// file to the closing screen, on a console that answers Enter wherever a
+/// screen waits (run.con), so that it makes the files of the interactive
+/// run in which the user only pressed Enter. What the screens would say goes
+/// to `err`, a line each; at the end `out` gets the files written and the
+/// run notes. Returns the exit code: 0 when the packet is complete, 1 when
+/// the run was refused (the reason on `err`, no packet or usage record
+/// begun). Any other input or output error ends it as a console::RuntimeError.
+int RunStyle(Run& run, const std::string& style, const Environment& env, std::ostream& out,
+             std::ostream& err);
 
 }  // namespace packets::driver

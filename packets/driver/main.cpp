@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "console/command_line.h"
+#include "console/headless.h"
 #include "console/program.h"
 #include "console/random.h"
 #include "console/terminal.h"
@@ -15,12 +16,14 @@ namespace {
 
 constexpr console::OptionForm kOptions[] = {
     {"--seed", console::OptionValue::kRequired},
+    {"--run", console::OptionValue::kRequired},
     {"--setup", console::OptionValue::kRequired},
 };
 
 constexpr console::ProgramText kProgram{
     "packets", "packets (Oristan) 29.0",
     "Usage: packets [--seed N]\n"
+    "       packets --run STYLE [--seed N]\n"
     "       packets --setup DIR\n"
     "       packets --help | --version\n",
     "\n"
@@ -32,9 +35,19 @@ constexpr console::ProgramText kProgram{
     "  --seed N     start the random draws from N (a whole number from 0 to\n"
     "               18446744073709551615) instead of the clock: the same style\n"
     "               on the same data then gives the same packet again\n"
+    "  --run STYLE  make the packet of the stored style STYLE (STYLE.spe in the\n"
+    "               working directory) without a terminal: the run takes, at every\n"
+    "               screen, the answer of a user who only presses Enter (the style\n"
+    "               as stored, the sector table accepted, no resectoring, the\n"
+    "               specialty combinations run automatically). What the screens\n"
+    "               would say goes to standard error; at the end the files written\n"
+    "               and the run notes go to standard output. Exit 0 when the\n"
+    "               packet is complete, 1 when the run is refused (the reason on\n"
+    "               standard error, no packet written)\n"
     "  --setup DIR  make DIR a working directory: create it if need be and copy in\n"
-    "               the verse table VERSES.TXT, the template style New.spe and the\n"
-    "               style list Specs.lst (files already there are kept)\n"
+    "               the verse table VERSES.TXT, the template style New.spe, the\n"
+    "               style list Specs.lst and the ready style Demo.spe (files\n"
+    "               already there are kept)\n"
     "  --help       show this text and end\n"
     "  --version    show the version and end\n"
     "\n"
@@ -49,9 +62,12 @@ int main(int argc, char** argv) {
   if (line.exit_code) return *line.exit_code;
 
   if (std::optional<std::string> dir = line.options.Value("--setup")) {
-    if (line.options.Has("--seed")) {
-      return console::UsageError(kProgram, "'--setup' makes no packets: give it without '--seed'",
-                                 std::cerr);
+    for (const char* other : {"--seed", "--run"}) {
+      if (line.options.Has(other)) {
+        return console::UsageError(
+            kProgram, std::string("'--setup' makes no packets: give it without '") + other + "'",
+            std::cerr);
+      }
     }
     return packets::driver::SetUpWorkDir(packets::driver::ShippedDataDir(), *dir, std::cout,
                                          std::cerr);
@@ -65,6 +81,23 @@ int main(int argc, char** argv) {
           "'--seed' needs a whole number from 0 to 18446744073709551615, not '" + *text + "'",
           std::cerr);
     }
+  }
+
+  if (std::optional<std::string> style = line.options.Value("--run")) {
+    int result = 0;
+    const int code = console::RunProgram(
+        [&] {
+          console::HeadlessConsole con;
+          std::unique_ptr<console::Clock> clock = packets::driver::RunClock(seed);
+          console::Random rng(*clock);
+          console::WorkDir dir(".");
+          auto state = std::make_unique<packets::RunState>();
+          packets::Run run{*state, con, rng, dir};
+          result = packets::driver::RunStyle(run, *style, packets::driver::ProcessEnvironment,
+                                             std::cout, std::cerr);
+        },
+        [] { std::cout.flush(); });
+    return code != 0 ? code : result;
   }
 
   return console::RunProgram(

@@ -24,8 +24,11 @@ std::optional<std::uint64_t> ParseSeed(std::string_view text);
 std::unique_ptr<console::Clock> RunClock(std::optional<std::uint64_t> seed);
 
 /// The shipped files a new working directory receives: the verse table,
-/// the template style and the style list.
-inline constexpr std::string_view kStarterFiles[] = {"VERSES.TXT", "New.spe", "Specs.lst"};
+/// the template style, the style list and the ready style Demo (for a first
+/// `packets --run Demo`; the list does not name it, so the style menu shows
+/// only the user's own styles).
+inline constexpr std::string_view kStarterFiles[] = {"VERSES.TXT", "New.spe", "Specs.lst",
+                                                     "Demo.spe"};
 
 /// Where the shipped data of an installed (or built) `packets` lies, found
 /// from the program's own location.

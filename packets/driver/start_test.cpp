@@ -45,6 +45,7 @@ TEST(SetUpWorkDir, MakesTheDirectoryCopiesWhatIsMissingAndKeepsWhatIsThere) {
   data.Put("VERSES.TXT", "28 verses\r\n");
   data.Put("New.spe", "template\r\n");
   data.Put("Specs.lst", "Enter New Specs\r\n");
+  data.Put("Demo.spe", "ready style\r\n");
   fs::permissions(data.path() / "Specs.lst", fs::perms::owner_read, fs::perm_options::replace);
 
   const fs::path target = work.path() / "season" / "quizzes";
@@ -59,6 +60,7 @@ TEST(SetUpWorkDir, MakesTheDirectoryCopiesWhatIsMissingAndKeepsWhatIsThere) {
             fs::perms::none);
   EXPECT_EQ(out.str(), "Made the directory " + target.string() +
                            "\n  VERSES.TXT: copied\n  New.spe: copied\n  Specs.lst: copied\n"
+                           "  Demo.spe: copied\n"
                            "Ready: put the question database Mat.dsk in " +
                            target.string() + ", then run databuild and packets there.\n");
 

@@ -119,7 +119,10 @@ bool BeginChapterScreen(Run& run, const ChapterMaterial& m) {
   const int chapters = static_cast<int>(m.Chapters().size());
   if (chapters > st.SECTORS) {
     con.GotoXY(1, 3);
-    con.Write(std::string(kRaise) + std::to_string(chapters) + std::string(kRaiseEnd));
+    const std::string raise =
+        std::string(kRaise) + std::to_string(chapters) + std::string(kRaiseEnd);
+    con.Write(raise);
+    Say(run, raise);
     st.QMAX = chapters;
     st.SECTORS = chapters;
     st.SECTORS2 = chapters;
@@ -129,6 +132,7 @@ bool BeginChapterScreen(Run& run, const ChapterMaterial& m) {
   if (chapters == 0 || m.TotalVerses() < st.SECTORS) {
     con.GotoXY(1, 3);
     con.Write(kTooFewVerses);
+    Say(run, kTooFewVerses);
     WaitForEnter(con);
     return false;
   }

@@ -120,6 +120,7 @@ void RESECTOR(Run& run) {
   run.con.WriteLn();
   run.con.GotoXY(1, 6);
   run.con.Write(kByQuestionNotice);
+  Say(run, kByQuestionNotice);
   run.con.ReadLine();
   run.con.GotoXY(1, 6);
   run.con.ClrEol();

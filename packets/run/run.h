@@ -3,7 +3,10 @@
 // reference; nothing of a run lives anywhere else.
 #pragma once
 
+#include <iosfwd>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "console/console.h"
 #include "console/random.h"
@@ -14,6 +17,15 @@ namespace packets {
 
 class AppendFiles;
 
+/// What a run without a terminal tells instead of showing it: the messages
+/// its screens would show, a line each, as they come; and, for the end of
+/// the run, the files it wrote and further lines (the run notes).
+struct Headless {
+  std::ostream& says;
+  std::vector<std::string> files;
+  std::vector<std::string> summary;
+};
+
 struct Run {
   RunState& st;
   console::Console& con;
@@ -21,7 +33,14 @@ struct Run {
   const console::WorkDir& dir;
   /// The files kept open while the quizzes are written; none outside that.
   AppendFiles* files = nullptr;
+  /// Set for a run without a terminal.
+  Headless* headless = nullptr;
 };
+
+/// A run without a terminal says `text` on a line of its own, without the
+/// blanks that place it on the screen; an interactive run says
+/// nothing (its screens show it).
+void Say(const Run& run, std::string_view text);
 
 /// Opens the count file (st.F11) for reading where it was found: in the
 /// working directory, or in st.F11DIR when that is set.

@@ -53,7 +53,10 @@ void REPEATSECTOR(Run& run) {
   }
   run.con.GotoXY(3, st.RSET);
   run.con.ClrEol();
-  run.con.Write("  Sectors or questions will be repeated in quiz " + std::to_string(st.Q2));
+  const std::string text =
+      "  Sectors or questions will be repeated in quiz " + std::to_string(st.Q2);
+  run.con.Write(text);
+  Say(run, text);
   notes::AppendNote(run, notes::SectorsRepeated(st.Q2));
 }
 

@@ -1,5 +1,7 @@
 #include "packets/run/run_state.h"
 
+#include <ostream>
+
 #include "packets/run/run.h"
 
 namespace packets {
@@ -57,6 +59,15 @@ int NextMessageRow(Run& run, int column) {
 void Message(Run& run, std::string_view text, int column) {
   NextMessageRow(run, column);
   run.con.Write(text);
+  Say(run, text);
+}
+
+void Say(const Run& run, std::string_view text) {
+  if (!run.headless) return;
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return;
+  const std::size_t last = text.find_last_not_of(' ');
+  run.headless->says << text.substr(first, last - first + 1) << '\n';
 }
 
 }  // namespace packets

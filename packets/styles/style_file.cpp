@@ -29,7 +29,65 @@ std::string CharLine(char c) {
   return std::string(1, static_cast<unsigned char>(c) < 32 ? ' ' : c);
 }
 
+/// How many numbers each line of a style file holds, line 1 first.
+constexpr int kNumbersOnLine[kStyleFileLines] = {0, 2, 2, 0, 1, 0, 1, 0, 1, 1, 0, 1, 0, 1, 1,
+                                                 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0};
+
+/// A whole number as a style file holds it: an optional sign and digits,
+/// within -32768..32767.
+bool IsStyleNumber(std::string_view run) {
+  const bool negative = !run.empty() && run[0] == '-';
+  if (!run.empty() && (run[0] == '-' || run[0] == '+')) run.remove_prefix(1);
+  if (run.empty() || run.size() > 5) return false;
+  long v = 0;
+  for (char c : run) {
+    if (c < '0' || c > '9') return false;
+    v = v * 10 + (c - '0');
+  }
+  return v <= (negative ? 32768 : 32767);
+}
+
+/// The run of characters above code 32 that starts at or after `pos`, as
+/// the reader of numbers takes it; empty at the end of the line.
+std::string_view NextRun(std::string_view text, std::size_t& pos) {
+  while (pos < text.size() && static_cast<unsigned char>(text[pos]) <= 32) ++pos;
+  const std::size_t start = pos;
+  while (pos < text.size() && static_cast<unsigned char>(text[pos]) > 32) ++pos;
+  return text.substr(start, pos - start);
+}
+
 }  // namespace
+
+std::optional<std::string> CheckStyleFileText(const console::WorkDir& dir,
+                                              const std::string& file_name) {
+  if (!dir.Exists(file_name)) {
+    return file_name + ": there is no such style file in the working directory";
+  }
+  console::TextReader in = dir.OpenRead(file_name);
+  int line = 0;
+  while (!in.Eof()) {
+    const std::string_view text = in.ReadLineView();
+    ++line;
+    if (line > kStyleFileLines) continue;
+    std::size_t pos = 0;
+    for (int n = 1; n <= kNumbersOnLine[line - 1]; ++n) {
+      const std::string_view run = NextRun(text, pos);
+      if (!IsStyleNumber(run)) {
+        const std::string which = kNumbersOnLine[line - 1] == 1 ? "a number"
+                                  : n == 1                      ? "two numbers"
+                                                                : "a second number";
+        return file_name + ":" + std::to_string(line) + ": the line must hold " + which +
+               (run.empty() ? std::string(", and has none")
+                            : ", not '" + std::string(run.substr(0, 20)) + "'");
+      }
+    }
+  }
+  if (line != kStyleFileLines) {
+    return file_name + ": a style file has " + std::to_string(kStyleFileLines) +
+           " lines, and this one has " + std::to_string(line);
+  }
+  return std::nullopt;
+}
 
 std::string StyleFileName(std::string_view style_name) {
   return std::string(style_name) + std::string(kStyleExt);

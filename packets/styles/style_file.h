@@ -2,6 +2,7 @@
 // lines), the hand-over file "temp2.txt", and the names that go with them.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,13 @@ std::string StyleFileName(std::string_view style_name);
 /// "n" at positions 1 to 30, then "A" at positions `spearly` to `splate`
 /// (as far as they lie within 1 to 30).
 std::string WindowTemplate(int spearly, int splate);
+
+/// A style file that a run can read as it stands: present, of 29 lines,
+/// with a number where a line holds one (two on lines 2 and 3). Otherwise
+/// what is wrong, in words naming the file and the line ("Team.spe:7:
+/// ...").
+std::optional<std::string> CheckStyleFileText(const console::WorkDir& dir,
+                                              const std::string& file_name);
 
 /// Writes the 29 lines of a style file. The file is replaced only when
 /// every line has been written, so a failure leaves the old style intact.

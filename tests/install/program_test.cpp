@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -66,8 +67,11 @@ TEST(CommandLine, HelpAndVersionOnStandardOutputMistakesOnStandardError) {
     std::string out_begins;
     std::string err_begins;
   };
-  const std::string usage_db = "Usage: databuild\n       databuild --check [FILE]\n";
-  const std::string usage_pk = "Usage: packets [--seed N]\n       packets --setup DIR\n";
+  const std::string usage_db =
+      "Usage: databuild\n       databuild --yes\n       databuild --check [FILE]\n";
+  const std::string usage_pk =
+      "Usage: packets [--seed N]\n       packets --run STYLE [--seed N]\n"
+      "       packets --setup DIR\n";
   const Case cases[] = {
       {DATABUILD_PATH, {"--help"}, 0, usage_db, ""},
       {DATABUILD_PATH, {"--version"}, 0, "databuild (Oristan) 13.0\n", ""},
@@ -81,6 +85,11 @@ TEST(CommandLine, HelpAndVersionOnStandardOutputMistakesOnStandardError) {
       {PACKETS_PATH, {"--seed", "ten"}, 2, "", "packets: '--seed' needs a whole number"},
       {PACKETS_PATH, {"--check"}, 2, "", "packets: unknown argument '--check'"},
       {PACKETS_PATH, {"--setup", "w", "--seed", "1"}, 2, "", "packets: '--setup' makes no"},
+      {PACKETS_PATH, {"--run", "Demo", "--setup", "w"}, 2, "", "packets: '--setup' makes no"},
+      {PACKETS_PATH, {"--run", "Demo", "--run", "Team"}, 2, "", "packets: '--run' given twice"},
+      {PACKETS_PATH, {"--run"}, 2, "", "packets: '--run' needs a value"},
+      {DATABUILD_PATH, {"--yes", "--check"}, 2, "", "databuild: '--check' installs nothing"},
+      {DATABUILD_PATH, {"--yes=1"}, 2, "", "databuild: '--yes' takes no value"},
   };
   testsupport::ScratchDir dir;
   for (const Case& c : cases) {
@@ -161,6 +170,81 @@ TEST(DatabaseCheck, ListsEveryFaultAndChangesNothing) {
   const Ended missing = RunIn(dir.path(), {DATABUILD_PATH, "--check"});
   EXPECT_EQ(missing.status, 2);
   EXPECT_EQ(missing.err, "Runtime error 2 at opening Mat.dsk for reading\n");
+}
+
+// What a script does: a working directory made by --setup, the sample
+// installed by `databuild --yes` and the ready style run by `packets --run`,
+// all with standard input empty; then every refusal of a run without a
+// terminal, each in words, with exit 1 and no file written.
+TEST(RunWithoutTerminal, MakesPacketsFromAScriptAndRefusesInWords) {
+  testsupport::ScratchDir root;
+  const fs::path work = root.path() / "w";
+  ASSERT_EQ(RunIn(root.path(), {PACKETS_PATH, "--setup", work.string()}).status, 0);
+  root.Put("w/Mat.dsk", testsupport::SourceText("data/sample/Mat.dsk"));
+  const Ended installed = RunIn(work, {DATABUILD_PATH, "--yes"});
+  ASSERT_EQ(installed.status, 0) << installed.err;
+  EXPECT_EQ(installed.err, "");
+  EXPECT_EQ(installed.out.substr(0, 11), "Mat.a 1752\n") << installed.out;
+  EXPECT_EQ(std::count(installed.out.begin(), installed.out.end(), '\n'), 50);
+  EXPECT_NE(installed.out.find("\nLLSit.txt "), std::string::npos);
+
+  const Ended run = RunIn(work, {PACKETS_PATH, "--run", "Demo", "--seed", "7"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string named = "DEMO.qui\nDEMO.inf\npat.txt\n";
+  EXPECT_EQ(run.out.substr(0, named.size()), named) << run.out;
+  EXPECT_GT(root.Get("w/DEMO.qui").size(), 10000u);
+  EXPECT_NE(root.Get("w/DEMO.inf").find("Quiz"), std::string::npos);
+
+  // Style files that cannot be run, and a database with a fault.
+  root.Put("w/Short.spe", "F\r\n1 1\r\n");
+  std::string bad_number = root.Get("w/Demo.spe");
+  bad_number.replace(bad_number.find("\r\n20\r\n"), 6, "\r\nten\r\n");  // line 7, QMAX
+  root.Put("w/Number.spe", bad_number);
+  std::string refused = root.Get("w/Demo.spe");
+  // More specialties at least (line 16) than at most (line 15).
+  refused.replace(refused.find("\r\n4\r\n2\r\n"), 8, "\r\n4\r\n9\r\n");
+  root.Put("w/Refused.spe", refused);
+  const auto before = Snapshot(root);
+  struct Case {
+    std::vector<std::string> argv;
+    std::string says;
+  };
+  const Case cases[] = {
+      {{PACKETS_PATH, "--run", "Nope"},
+       "packets: The quiz style Nope cannot be read: Nope.spe: there is no such style file in "
+       "the working directory\n"},
+      {{PACKETS_PATH, "--run", "Short"},
+       "packets: The quiz style Short cannot be read: Short.spe: a style file has 29 lines, and "
+       "this one has 2\n"},
+      {{PACKETS_PATH, "--run", "Number"},
+       "packets: The quiz style Number cannot be read: Number.spe:7: the line must hold a "
+       "number, not 'ten'\n"},
+      {{PACKETS_PATH, "--run", "Refused"}, "packets: The quiz style Refused cannot be run: "},
+      {{PACKETS_PATH, "--run", "../w/Demo"}, "packets: the style name ../w/Demo is a path"},
+  };
+  for (const Case& c : cases) {
+    const Ended e = RunIn(work, c.argv);
+    EXPECT_EQ(e.status, 1) << c.argv[2];
+    EXPECT_EQ(e.out, "") << c.argv[2];
+    EXPECT_EQ(e.err.substr(0, c.says.size()), c.says) << c.argv[2];
+  }
+  EXPECT_TRUE(Snapshot(root) == before);  // no refusal wrote a file
+
+  std::string faulty = root.Get("w/Mat.dsk");
+  faulty[faulty.find("\r\n") + 2 + 8] = 'x';  // line 2: the question set letter
+  root.Put("w/Mat.dsk", faulty);
+  const auto files_only = [&root] {
+    auto files = Snapshot(root);
+    std::erase_if(files, [](const auto& f) { return f.first == "w"; });
+    return files;
+  };
+  const auto installed_before = files_only();
+  const Ended fault = RunIn(work, {DATABUILD_PATH, "--yes"});
+  EXPECT_EQ(fault.status, 1);
+  EXPECT_EQ(fault.out, "");
+  EXPECT_EQ(fault.err,
+            "databuild: Formatting error in line 2 of file Mat.dsk; nothing was installed\n");
+  EXPECT_TRUE(files_only() == installed_before);  // the installed files as they were
 }
 
 std::vector<std::string> SanitizerSettings() {

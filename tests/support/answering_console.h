@@ -59,11 +59,14 @@ class AnsweringConsole : public console::VirtualConsole {
       Keys(approve_each_quiz ? std::string{'\0', 'P', '\r'} : std::string("\r"));
     } else if (Shows("Press Enter to accept all patterns") ||
                Shows("sectored by individual questions") || Shows("Sc From") ||
-               Shows("Your smallest sector has") || Shows("Choose questions per chapter.")) {
+               Shows("Your smallest sector has") || Shows("Choose questions per chapter.") ||
+               Shows("We must reset the questions per packet")) {
       Keys("\r");
     } else if (Shows("Press Return to Choose a Quiz Style")) {
       Keys(style_menus++ == 0 ? pick_style : std::string{'\0', 'H', '\r'});
-    } else if (Shows("cannot")) {
+    } else if (Shows("cannot") || Shows("fewer verses than questions per quiz") ||
+               Shows("One specialty has zero questions.") ||
+               Shows("There are not enough regular questions")) {
       last_refusal = Text();
       Keys("\r");
     } else {
