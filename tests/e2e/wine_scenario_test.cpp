@@ -22,12 +22,14 @@ namespace fs = std::filesystem;
 constexpr const char* kWine = "/usr/lib/wine/wine64";
 constexpr int kLightGrey = 7, kBlack = 0;
 
-/// A style of 4 quizzes of 12 questions over Matthew 1:1 to 4:25 in pages,
-/// specialties in places 3 to 10.
-const char kTeamStyle[] =
-    "F\r\n1 1\r\n4 25\r\nTeam\r\n60\r\nP\r\n12\r\nA\r\n16\r\n50\r\nY\r\n4\r\nV\r\n10\r\n4\r\n2\r\n"
-    "2\r\n1\r\n1\r\n0\r\n1\r\n0\r\n1\r\n0\r\n100\r\n3\r\n10\r\nN\r\nnnAAAAAAAAnnnnnnnnnnnnnnnnnnnn"
-    "\r\n";
+/// A style of 4 quizzes of 12 questions over Matthew 1:1 to 4:25 with
+/// output name `out`, specialties in places 3 to 10.
+std::string TeamStyle(const std::string& out = "Team", char layout = 'P', char sector_by = 'V') {
+  return "F\r\n1 1\r\n4 25\r\n" + out + "\r\n60\r\n" + std::string(1, layout) +
+         "\r\n12\r\nA\r\n16\r\n50\r\nY\r\n4\r\n" + std::string(1, sector_by) +
+         "\r\n10\r\n4\r\n2\r\n2\r\n1\r\n1\r\n0\r\n1\r\n0\r\n1\r\n0\r\n100\r\n3\r\n10\r\nN\r\n"
+         "nnAAAAAAAAnnnnnnnnnnnnnnnnnnnn\r\n";
+}
 
 std::string WindowsBin() {
   const char* bin = std::getenv("MATQUIZ_WINDOWS_BIN");
@@ -36,6 +38,14 @@ std::string WindowsBin() {
 
 std::vector<std::string> WindowsProgram(const std::string& name) {
   return {kWine, (fs::path(WindowsBin()) / (name + ".exe")).string()};
+}
+
+std::vector<std::string> LinuxProgram(const std::string& name) {
+  return {(fs::path(PACKETS_PATH).parent_path() / name).string()};
+}
+
+bool CanRunWindowsPrograms() {
+  return !WindowsBin().empty() && fs::exists(kWine) && std::getenv("WINEPREFIX") != nullptr;
 }
 
 /// Every file of a directory by name, with its bytes.
@@ -58,12 +68,10 @@ termtest::CommandResult WithoutCr(termtest::CommandResult result) {
 class WineScenario : public Scenario {
  protected:
   void SetUp() override {
-    if (WindowsBin().empty() || !fs::exists(kWine))
-      GTEST_SKIP() << "MATQUIZ_WINDOWS_BIN is not set (scripts/windows sets it) or Wine is "
-                      "missing: the Windows programs are not tried";
-    const char* prefix = std::getenv("WINEPREFIX");
-    ASSERT_NE(prefix, nullptr) << "WINEPREFIX must name a Wine prefix made beforehand";
-    environment_ = {std::string("WINEPREFIX=") + prefix, "WINEDEBUG=-all"};
+    if (!CanRunWindowsPrograms())
+      GTEST_SKIP() << "MATQUIZ_WINDOWS_BIN and WINEPREFIX are not set (scripts/windows sets "
+                      "them) or Wine is missing: the Windows programs are not tried";
+    environment_ = {std::string("WINEPREFIX=") + std::getenv("WINEPREFIX"), "WINEDEBUG=-all"};
     Scenario::SetUp();
   }
 
@@ -80,7 +88,7 @@ class WineScenario : public Scenario {
     const std::string built = BuildData();
     EXPECT_NE(built.find("Installation"), std::string::npos) << built;
     EXPECT_NE(built.find("Successful"), std::string::npos) << built;
-    Dir().Put("Team.spe", kTeamStyle);
+    Dir().Put("Team.spe", TeamStyle());
     Dir().PutLines("Specs.lst", {"Team", "Enter New Specs"});
 
     StartPackets(7);
@@ -118,6 +126,63 @@ TEST_F(WineScenario, DatabuildAndARunLeaveTheFilesOfTheLinuxPrograms) {
       ADD_FAILURE() << name << " was not written under Wine";
     } else {
       EXPECT_TRUE(it->second == bytes) << name << " differs between the builds";
+    }
+  }
+  EXPECT_EQ(windows_files.size(), linux_files.size());
+}
+
+/// In a fresh working directory: `databuild --yes` on the sample, then
+/// `packets --run` with seed 2026 for the style in every layout and every
+/// sectoring, each run's standard output and error kept in files of their
+/// own. Every file left, with the carriage returns of those two taken out
+/// (the Windows programs print CR LF, as programs there do).
+std::map<std::string, std::string> SeededRuns(bool windows) {
+  testsupport::ScratchDir dir(windows ? "windows" : "linux");
+  const termtest::CommandResult setup =
+      termtest::RunCommand({PACKETS_PATH, "--setup", dir.path().string()});
+  EXPECT_EQ(setup.status, 0) << setup.output;
+  fs::copy_file(testsupport::SourceDir() / "data" / "sample" / "Mat.dsk", dir.path() / "Mat.dsk");
+  auto run = [&](const std::string& program, std::vector<std::string> args,
+                 const std::string& log) {
+    std::string line = "cd " + termtest::ShellQuote(dir.path().string()) + " &&";
+    for (const std::string& word : windows ? WindowsProgram(program) : LinuxProgram(program))
+      line += " " + termtest::ShellQuote(word);
+    for (const std::string& arg : args) line += " " + termtest::ShellQuote(arg);
+    line += " >" + log + ".out 2>" + log + ".err; echo $? >" + log + ".status";
+    termtest::RunCommand({"/bin/sh", "-c", line});
+  };
+  run("databuild", {"--yes"}, "databuild");
+  for (char sector_by : {'V', 'Q', 'C'}) {
+    for (char layout : {'P', 'C', 'T'}) {
+      const std::string name = std::string("T") + layout + sector_by;
+      dir.Put(name + ".spe", TeamStyle(name, layout, sector_by));
+      run("packets", {"--run", name, "--seed", "2026"}, name);
+    }
+  }
+  std::map<std::string, std::string> files = Files(dir);
+  for (auto& [name, bytes] : files) {
+    const std::string kind = fs::path(name).extension().string();
+    if (kind == ".out" || kind == ".err") std::erase(bytes, '\r');
+  }
+  return files;
+}
+
+// The same seeded runs without a terminal on both builds: the question data
+// files, patterns, packets, usage records, run notes (and whatever else a
+// run writes) and what the programs print are the same.
+TEST(WineRun, SeededRunsLeaveTheFilesOfTheLinuxPrograms) {
+  if (!CanRunWindowsPrograms())
+    GTEST_SKIP() << "MATQUIZ_WINDOWS_BIN and WINEPREFIX are not set, or Wine is missing";
+  const std::map<std::string, std::string> linux_files = SeededRuns(false);
+  const std::map<std::string, std::string> windows_files = SeededRuns(true);
+  ASSERT_TRUE(linux_files.count("TPV.qui")) << linux_files.at("TPV.err");
+  for (const auto& [name, bytes] : linux_files) {
+    const auto it = windows_files.find(name);
+    if (it == windows_files.end()) {
+      ADD_FAILURE() << name << " was not written under Wine";
+    } else if (it->second != bytes) {
+      ADD_FAILURE() << name << " differs between the builds"
+                    << (bytes.size() < 2000 ? ":\n" + bytes + "\n---\n" + it->second : "");
     }
   }
   EXPECT_EQ(windows_files.size(), linux_files.size());
