@@ -66,8 +66,8 @@ TEST(SetUpWorkDir, MakesTheDirectoryCopiesWhatIsMissingAndKeepsWhatIsThere) {
 
   // Run again over the user's own files: nothing of theirs is replaced.
   fs::remove(target / "VERSES.TXT");
-  work.Put("season/quizzes/SPECS.LST", "Team\r\nEnter New Specs\r\n");
   fs::remove(target / "Specs.lst");
+  work.Put("season/quizzes/SPECS.LST", "Team\r\nEnter New Specs\r\n");
   std::ostringstream again;
   ASSERT_EQ(SetUpWorkDir(data.path(), target, again, err), 0);
   EXPECT_EQ(work.Get("season/quizzes/SPECS.LST"), "Team\r\nEnter New Specs\r\n");
