@@ -8,6 +8,16 @@
 #include <random>
 #include <system_error>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace console {
 
 namespace fs = std::filesystem;
@@ -43,7 +53,84 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+/// Opens a C stream on `path` with the (binary) `mode`; names with letters
+/// outside ASCII reach Windows as they are.
+std::FILE* OpenStream(const fs::path& path, const char* mode) {
+#ifdef _WIN32
+  std::wstring wide_mode(mode, mode + std::strlen(mode));
+  return _wfopen(path.c_str(), wide_mode.c_str());
+#else
+  return std::fopen(path.c_str(), mode);
+#endif
+}
+
+/// Creates a new file at `path` for writing; nullptr when it exists already
+/// or cannot be made.
+std::FILE* CreateNewStream(const fs::path& path) {
+#ifdef _WIN32
+  const int fd = _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
+                        _S_IREAD | _S_IWRITE);
+  if (fd < 0) return nullptr;
+  std::FILE* f = _fdopen(fd, "wb");
+  if (!f) _close(fd);
+  return f;
+#else
+  return std::fopen(path.c_str(), "wbx");
+#endif
+}
+
+/// Windows matches names without regard to case itself: a name that is
+/// there under another spelling is found as it is asked for, and the
+/// directory must be asked for the spelling the file has.
+#ifdef _WIN32
+constexpr bool kSystemMatchesCase = true;
+#else
+constexpr bool kSystemMatchesCase = false;
+#endif
+
+/// The spelling under which `name` is in `dir`, matched without regard to
+/// letter case; the smallest when there are several.
+std::optional<fs::path> Spelling(const fs::path& dir, std::string_view name);
+
 }  // namespace
+
+bool MoveOver(const fs::path& from, const fs::path& to) noexcept {
+#ifdef _WIN32
+  // A plain rename refuses an existing target here; the system replaces it
+  // in one step when asked to.
+  return MoveFileExW(from.c_str(), to.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+#else
+  return std::rename(from.c_str(), to.c_str()) == 0;
+#endif
+}
+
+int OpenRawForWriting(const fs::path& path) noexcept {
+#ifdef _WIN32
+  return _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY | _O_NOINHERIT,
+                _S_IREAD | _S_IWRITE);
+#else
+  return ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+#endif
+}
+
+fs::path RunningProgram() {
+#ifdef _WIN32
+  std::wstring name(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD n = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+    if (n == 0) return {};
+    if (n < name.size()) {
+      name.resize(n);
+      return fs::path(name);
+    }
+    name.resize(name.size() * 2);
+  }
+#else
+  std::error_code ec;
+  return fs::read_symlink("/proc/self/exe", ec);
+#endif
+}
 
 // ---------------------------------------------------------------- reading
 
@@ -146,7 +233,7 @@ TextReader ReadWholeFile(const fs::path& path, std::string name) {
   if (!fs::is_regular_file(path, ec)) {
     throw RuntimeError(kErrFileNotFound, "opening " + name + " for reading");
   }
-  std::FILE* f = std::fopen(path.c_str(), "rb");
+  std::FILE* f = OpenStream(path, "rb");
   if (!f) throw RuntimeError(kErrFileNotFound, "opening " + name + " for reading");
   // Read in one piece of the file's size, then on until the end in case the
   // file grew meanwhile.
@@ -175,11 +262,11 @@ TextWriter::TextWriter(const fs::path& path, std::string name, Mode mode)
       candidate += ".tmp" + std::to_string(rd() % 1000000);
       std::error_code ec;
       if (fs::exists(candidate, ec)) continue;
-      file_ = std::fopen(candidate.c_str(), "wbx");
+      file_ = CreateNewStream(candidate);
       if (file_) temp_ = candidate;
     }
   } else {
-    file_ = std::fopen(path.c_str(), mode == Mode::kAppend ? "ab" : "wb");
+    file_ = OpenStream(path, mode == Mode::kAppend ? "ab" : "wb");
   }
   if (!file_) {
     throw RuntimeError(kErrAccessDenied, "opening " + name_ + " for writing");
@@ -280,9 +367,7 @@ void TextWriter::Close() {
     throw RuntimeError(kErrDiskWrite, "writing " + name_);
   }
   if (!temp_.empty()) {
-    std::error_code ec;
-    fs::rename(temp_, target_, ec);
-    if (ec) {
+    if (!MoveOver(temp_, target_)) {
       Release();
       throw RuntimeError(kErrDiskWrite, "replacing " + name_);
     }
@@ -295,8 +380,17 @@ void TextWriter::Close() {
 std::optional<fs::path> FindInDirectory(const fs::path& dir, std::string_view name) {
   std::error_code ec;
   fs::path exact = dir / fs::path(std::string(name));
-  if (fs::exists(exact, ec)) return exact;
-  if (name.find('/') != std::string_view::npos) return std::nullopt;
+  const bool here = fs::exists(exact, ec);
+  if (name.find('/') != std::string_view::npos) return here ? std::optional(exact) : std::nullopt;
+  if (here && !kSystemMatchesCase) return exact;
+  std::optional<fs::path> found = Spelling(dir, name);
+  return found ? found : here ? std::optional(exact) : std::nullopt;
+}
+
+namespace {
+
+std::optional<fs::path> Spelling(const fs::path& dir, std::string_view name) {
+  std::error_code ec;
   fs::directory_iterator it(dir, ec);
   if (ec) return std::nullopt;
   std::optional<fs::path> found;
@@ -312,6 +406,8 @@ std::optional<fs::path> FindInDirectory(const fs::path& dir, std::string_view na
   return found;
 }
 
+}  // namespace
+
 WorkDir::WorkDir(fs::path root) : root_(std::move(root)) {}
 
 fs::path WorkDir::Resolve(std::string_view name) const {
@@ -325,7 +421,7 @@ std::vector<fs::path> WorkDir::ResolveAll(const std::vector<std::string>& names)
   for (const std::string& name : names) {
     std::error_code ec;
     fs::path exact = root_ / fs::path(name);
-    if (fs::exists(exact, ec) || name.find('/') != std::string::npos) {
+    if (name.find('/') != std::string::npos || (!kSystemMatchesCase && fs::exists(exact, ec))) {
       paths.push_back(std::move(exact));
       continue;
     }

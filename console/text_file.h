@@ -138,6 +138,26 @@ class WorkDir {
   std::filesystem::path root_;
 };
 
+/// What separates the directories of a search list such as "Path".
+#ifdef _WIN32
+inline constexpr char kPathListSeparator = ';';
+#else
+inline constexpr char kPathListSeparator = ':';
+#endif
+
+/// Puts the file `from` in the place of `to` in one step, replacing a file
+/// already there: a reader of `to` finds either the old or the new file,
+/// never a part of one. False (`from` left as it is) when that fails.
+bool MoveOver(const std::filesystem::path& from, const std::filesystem::path& to) noexcept;
+
+/// Creates or empties the file at `path` for writing bytes as they are (no
+/// translation of line ends), not handed on to programs this one starts.
+/// The descriptor for write() and close(), or -1 when it cannot be opened.
+int OpenRawForWriting(const std::filesystem::path& path) noexcept;
+
+/// Where the running program's file lies.
+std::filesystem::path RunningProgram();
+
 /// Converts one run of characters above code 32 as an optionally signed
 /// decimal number in min..max. Runtime error 106 otherwise, naming the file
 /// `name` and its line.

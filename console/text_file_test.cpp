@@ -119,8 +119,10 @@ TEST_F(TextFileTest, NamesMatchWithoutRegardToCase) {
   EXPECT_EQ(Slurp(root_ / "SIT.TXT"), "new\r\n");
   EXPECT_FALSE(fs::exists(root_ / "sit.txt") &&
                !fs::equivalent(root_ / "sit.txt", root_ / "SIT.TXT"));
-  // An exact-case match wins over another case.
+  // An exact-case match wins over another case, where the file system keeps
+  // the two spellings apart (Windows holds one file under any spelling).
   Put(root_ / "sit.txt", "lower\r\n");
+  if (Slurp(root_ / "SIT.TXT") == "lower\r\n") return;
   EXPECT_EQ(dir.OpenRead("sit.txt").ReadLine(), "lower");
   EXPECT_EQ(dir.OpenRead("SIT.TXT").ReadLine(), "new");
 }

@@ -1,6 +1,5 @@
 #include "databuild/install.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -10,13 +9,14 @@
 #include <vector>
 
 #include "console/runtime_error.h"
+#include "console/text_file.h"
 #include "databuild/routing.h"
 
 namespace databuild {
 
 StagedFile::StagedFile(const std::filesystem::path& path, std::string name)
     : name_(std::move(name)) {
-  fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  fd_ = console::OpenRawForWriting(path);
   if (fd_ < 0)
     throw console::RuntimeError(console::kErrAccessDenied, "opening " + name_ + " for writing");
   piece_.reset(new char[kPiece]);  // not cleared: only what is gathered is written
@@ -92,9 +92,8 @@ void Staging::Commit() {
   const std::vector<std::filesystem::path> installed = dir_.ResolveAll(names);
   for (const std::filesystem::path& target : installed) {
     const Staged& s = staged_.front();
-    std::error_code ec;
-    std::filesystem::rename(dir_.Root() / StagedName(s.name), target, ec);
-    if (ec) throw console::RuntimeError(console::kErrDiskWrite, "installing " + s.name);
+    if (!console::MoveOver(dir_.Root() / StagedName(s.name), target))
+      throw console::RuntimeError(console::kErrDiskWrite, "installing " + s.name);
     staged_.pop_front();
   }
 }

@@ -36,7 +36,7 @@ class StagingTest : public testing::Test {
   }
   std::set<std::string> Names() {
     std::set<std::string> names;
-    for (const auto& e : fs::directory_iterator(root_)) names.insert(e.path().filename());
+    for (const auto& e : fs::directory_iterator(root_)) names.insert(e.path().filename().string());
     return names;
   }
 

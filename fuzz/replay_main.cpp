@@ -35,11 +35,11 @@ int main(int argc, char** argv) {
   for (const fs::path& path : inputs) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-      std::fprintf(stderr, "cannot read %s\n", path.c_str());
+      std::fprintf(stderr, "cannot read %s\n", path.string().c_str());
       return 1;
     }
     const std::string data{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    std::fprintf(stderr, "%s\n", path.c_str());
+    std::fprintf(stderr, "%s\n", path.string().c_str());
     LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(data.data()), data.size());
   }
   std::printf("%zu inputs replayed\n", inputs.size());

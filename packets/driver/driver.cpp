@@ -217,7 +217,7 @@ std::vector<std::string> SearchPath(const Environment& env) {
   if (!list) return dirs;
   std::size_t start = 0;
   for (;;) {
-    std::size_t end = list->find(':', start);
+    std::size_t end = list->find(console::kPathListSeparator, start);
     dirs.push_back(list->substr(start, end == std::string::npos ? std::string::npos : end - start));
     if (end == std::string::npos) break;
     start = end + 1;

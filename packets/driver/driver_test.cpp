@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "console/text_file.h"
 #include "console/virtual_screen.h"
 #include "packets/run/run_notes.h"
 #include "tests/support/scratch_dir.h"
@@ -53,8 +54,11 @@ TEST(FileNames, LimitedChapterCopyAndSetC) {
   EXPECT_EQ(NamesFor('F', 80, 'D').cv, "cv.b");
 }
 
-TEST(SearchPath, PathWinsOverPATHAndSplitsAtColons) {
-  std::map<std::string, std::string> env{{"PATH", "/usr/bin:/bin"}};
+// The list splits at the system's separator: ':' here, ';' on Windows, where
+// a directory name may hold a colon after its drive letter.
+TEST(SearchPath, PathWinsOverPATHAndSplitsAtTheSystemsSeparator) {
+  std::map<std::string, std::string> env{
+      {"PATH", std::string("/usr/bin") + console::kPathListSeparator + "/bin"}};
   auto lookup = [&](const std::string& n) -> std::optional<std::string> {
     auto it = env.find(n);
     if (it == env.end()) return std::nullopt;
@@ -63,6 +67,10 @@ TEST(SearchPath, PathWinsOverPATHAndSplitsAtColons) {
   EXPECT_EQ(SearchPath(lookup), (std::vector<std::string>{"/usr/bin", "/bin"}));
   env["Path"] = "/data/quiz";
   EXPECT_EQ(SearchPath(lookup), (std::vector<std::string>{"/data/quiz"}));
+#ifdef _WIN32
+  env["Path"] = "C:\\quiz;D:\\season 2";
+  EXPECT_EQ(SearchPath(lookup), (std::vector<std::string>{"C:\\quiz", "D:\\season 2"}));
+#endif
   env.clear();
   EXPECT_TRUE(SearchPath(lookup).empty());
 }

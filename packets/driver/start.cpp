@@ -26,8 +26,7 @@ std::unique_ptr<console::Clock> RunClock(std::optional<std::uint64_t> seed) {
 }
 
 fs::path ShippedDataDir() {
-  std::error_code ec;
-  const fs::path program = fs::read_symlink("/proc/self/exe", ec);
+  const fs::path program = console::RunningProgram();
   // The data lies at the same place relative to the program in the build
   // tree as in an installation.
   return (program.parent_path() / MATQUIZ_DATA_FROM_PROGRAM).lexically_normal();

@@ -48,7 +48,7 @@ std::string BuildRun::Get(const std::string& name) const {
 std::map<std::string, std::string> BuildRun::Snapshot() const {
   std::map<std::string, std::string> files;
   for (const auto& e : fs::directory_iterator(root_)) {
-    files[e.path().filename()] = Get(e.path().filename());
+    files[e.path().filename().string()] = Get(e.path().filename().string());
   }
   return files;
 }

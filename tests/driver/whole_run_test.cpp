@@ -9,6 +9,7 @@
 #include <map>
 #include <vector>
 
+#include "console/text_file.h"
 #include "console/virtual_screen.h"
 #include "packets/driver/driver.h"
 #include "tests/support/config_keys.h"
@@ -388,7 +389,7 @@ TEST_F(WholeRun, ReusedCountFileSkipsTheScanAndIsFoundOnThePath) {
   packets::Run run{st_, con_, rng, dir};
   const std::string path = elsewhere.path().string();
   driver::RunPackets(run, [&](const std::string& name) -> std::optional<std::string> {
-    if (name == "PATH") return "/nonexistent:" + path;
+    if (name == "PATH") return "/nonexistent" + std::string(1, console::kPathListSeparator) + path;
     return std::nullopt;
   });
   EXPECT_EQ(st_.TQUEST, 70);  // the totals of the count file found on the path

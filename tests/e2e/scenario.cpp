@@ -51,7 +51,9 @@ void Scenario::SetUp() {
       termtest::RunCommand({PACKETS_PATH, "--setup", Work().string()});
   ASSERT_EQ(setup.status, 0) << setup.output;
   fs::copy_file(testsupport::SourceDir() / "data" / "sample" / "Mat.dsk", Work() / "Mat.dsk");
-  pane_ = std::make_unique<termtest::TmuxPane>(80, 25, SanitizerSettings());
+  std::vector<std::string> environment = SanitizerSettings();
+  environment.insert(environment.end(), environment_.begin(), environment_.end());
+  pane_ = std::make_unique<termtest::TmuxPane>(80, 25, environment);
 }
 
 void Scenario::TearDown() {
@@ -60,7 +62,9 @@ void Scenario::TearDown() {
 }
 
 std::string Scenario::BuildData() {
-  program_ = std::make_unique<termtest::ProgramRun>(*pane_, Work(), DATABUILD_PATH);
+  program_ = std::make_unique<termtest::ProgramRun>(
+      *pane_, Work(), databuild_.front(),
+      std::vector<std::string>(databuild_.begin() + 1, databuild_.end()));
   if (!Await("To Continue")) return "";
   const std::string screen = SettledScreen();
   Press({"Enter"});
@@ -69,8 +73,9 @@ std::string Scenario::BuildData() {
 }
 
 void Scenario::StartPackets(int seed) {
-  program_ = std::make_unique<termtest::ProgramRun>(
-      *pane_, Work(), PACKETS_PATH, std::vector<std::string>{"--seed", std::to_string(seed)});
+  std::vector<std::string> args(packets_.begin() + 1, packets_.end());
+  args.insert(args.end(), {"--seed", std::to_string(seed)});
+  program_ = std::make_unique<termtest::ProgramRun>(*pane_, Work(), packets_.front(), args);
   Await("Press Return to Choose a Quiz Style or Shift-D to Delete");
 }
 

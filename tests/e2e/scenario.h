@@ -35,6 +35,13 @@ std::vector<std::string> CrLfLines(const std::string& text, const std::string& n
 
 class Scenario : public ::testing::Test {
  protected:
+  /// How the programs are started: the program and the arguments before its
+  /// own (the Windows programs run under Wine, say). A fixture sets these,
+  /// and `environment` for the pane's shell, before Scenario::SetUp.
+  std::vector<std::string> databuild_{DATABUILD_PATH};
+  std::vector<std::string> packets_{PACKETS_PATH};
+  std::vector<std::string> environment_;
+
   /// Skips without tmux; else makes the working directory and the pane.
   void SetUp() override;
   void TearDown() override;
