@@ -238,7 +238,11 @@ std::string NewRunTime(const History& h, std::string_view now) {
 std::string Now() {
   const std::time_t t = std::time(nullptr);
   std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &t);
+#else
   localtime_r(&t, &local);
+#endif
   char buf[32];
   std::strftime(buf, sizeof buf, "%Y-%m-%d %H:%M:%S", &local);
   return buf;
