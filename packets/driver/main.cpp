@@ -69,6 +69,22 @@ constexpr console::ProgramText kProgram{
     "See packets(1) and databuild(1).\n",
     kOptions};
 
+/// Calls `body` with the run context of a run in the working directory on
+/// `con`: its draws from `seed` (or the clock), the paper of its PDF and its
+/// season history as the command line gave them.
+template <class Body>
+void WithRun(console::Console& con, std::optional<std::uint64_t> seed, bool a4,
+             const std::optional<std::string>& history_file, Body body) {
+  std::unique_ptr<console::Clock> clock = packets::driver::RunClock(seed);
+  console::Random rng(*clock);
+  console::WorkDir dir(".");
+  auto state = std::make_unique<packets::RunState>();
+  state->A4 = a4;
+  if (history_file) state->season.FILE = *history_file;
+  packets::Run run{*state, con, rng, dir};
+  body(run);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -147,15 +163,10 @@ int main(int argc, char** argv) {
     const int code = console::RunProgram(
         [&] {
           console::HeadlessConsole con;
-          std::unique_ptr<console::Clock> clock = packets::driver::RunClock(seed);
-          console::Random rng(*clock);
-          console::WorkDir dir(".");
-          auto state = std::make_unique<packets::RunState>();
-          state->A4 = a4;
-          if (history_file) state->season.FILE = *history_file;
-          packets::Run run{*state, con, rng, dir};
-          result = packets::driver::RunStyle(run, *style, packets::driver::ProcessEnvironment,
-                                             std::cout, std::cerr);
+          WithRun(con, seed, a4, history_file, [&](packets::Run& run) {
+            result = packets::driver::RunStyle(run, *style, packets::driver::ProcessEnvironment,
+                                               std::cout, std::cerr);
+          });
         },
         [] { std::cout.flush(); });
     return code != 0 ? code : result;
@@ -164,15 +175,10 @@ int main(int argc, char** argv) {
   const int code = console::RunProgram(
       [seed, a4, &history_file, &unwritten] {
         auto con = console::OpenTerminal();
-        std::unique_ptr<console::Clock> clock = packets::driver::RunClock(seed);
-        console::Random rng(*clock);
-        console::WorkDir dir(".");
-        auto state = std::make_unique<packets::RunState>();
-        state->A4 = a4;
-        if (history_file) state->season.FILE = *history_file;
-        packets::Run run{*state, *con, rng, dir};
-        packets::driver::RunPackets(run);
-        unwritten = state->season.unwritten;
+        WithRun(*con, seed, a4, history_file, [&](packets::Run& run) {
+          packets::driver::RunPackets(run);
+          unwritten = run.st.season.unwritten;
+        });
       },
       console::RestoreTerminal);
   if (code == 0 && unwritten) {

@@ -58,14 +58,21 @@ struct Outcome {
   std::string says;  // what the run without a terminal said on standard error
 };
 
-Outcome Interactive(const testsupport::ScratchDir& dir, std::uint64_t seed) {
-  testsupport::AnsweringConsole con;
+/// Calls `body` with a run context on `con` in `dir`, its draws from `seed`.
+template <class Body>
+void WithRun(console::Console& con, const testsupport::ScratchDir& dir, std::uint64_t seed,
+             Body body) {
   auto clock = driver::RunClock(seed);
   console::Random rng(*clock);
   console::WorkDir work(dir.path());
   auto st = std::make_unique<RunState>();
   Run run{*st, con, rng, work};
-  driver::RunPackets(run, kNoEnvironment);
+  body(run);
+}
+
+Outcome Interactive(const testsupport::ScratchDir& dir, std::uint64_t seed) {
+  testsupport::AnsweringConsole con;
+  WithRun(con, dir, seed, [](Run& run) { driver::RunPackets(run, kNoEnvironment); });
   Outcome o;
   o.files = RunFiles(dir);
   o.complete = con.last_refusal.empty() && dir.Has("RUN.qui");
@@ -74,13 +81,10 @@ Outcome Interactive(const testsupport::ScratchDir& dir, std::uint64_t seed) {
 
 Outcome WithoutTerminal(const testsupport::ScratchDir& dir, std::uint64_t seed) {
   console::HeadlessConsole con;
-  auto clock = driver::RunClock(seed);
-  console::Random rng(*clock);
-  console::WorkDir work(dir.path());
-  auto st = std::make_unique<RunState>();
-  Run run{*st, con, rng, work};
   std::ostringstream out, err;
-  const int status = driver::RunStyle(run, "Run", kNoEnvironment, out, err);
+  int status = -1;
+  WithRun(con, dir, seed,
+          [&](Run& run) { status = driver::RunStyle(run, "Run", kNoEnvironment, out, err); });
   Outcome o;
   o.complete = status == 0;
   o.files = RunFiles(dir);
